@@ -1,0 +1,161 @@
+#include "console.hpp"
+
+#include "texts.hpp"
+
+#include <cstdio>
+#include <cstdlib>
+#include <iterator>
+
+#ifdef _WIN32
+#else
+#include <cerrno>
+#include <clocale>
+#include <csignal>
+#include <cstring>
+#include <langinfo.h>
+#include <strings.h>
+#include <termios.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+bool utf8 = false; // write the UTF-8 forms instead of the GBK bytes
+
+const char *bytes(const console::text &t)
+{
+	return utf8 ? t.utf8 : t.gbk;
+}
+
+} // namespace
+
+void console::line(const text &t)
+{
+	(void)std::puts(bytes(t));
+	(void)std::fflush(stdout);
+}
+
+void console::say(const text &t)
+{
+	(void)std::printf("%s", bytes(t));
+	(void)std::fflush(stdout);
+}
+
+void console::say(const text &t, int value)
+{
+	// Every text is a constant of ours; the result's holds one %d.
+	(void)std::printf(bytes(t), value);
+	(void)std::fflush(stdout);
+}
+
+#ifdef _WIN32
+
+void console::open()
+{
+}
+
+void console::pause()
+{
+	(void)std::system("pause");
+}
+
+#else
+
+namespace {
+
+// Whether the user's locale asks for UTF-8. Where the locale is not
+// installed its name still says what the terminal takes. Afterwards
+// LC_CTYPE is C again, so the reads keep the C locale's rules.
+bool locale_is_utf8()
+{
+	if (std::setlocale(LC_CTYPE, "") != nullptr) {
+		bool yes = std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0;
+		(void)std::setlocale(LC_CTYPE, "C");
+		return yes;
+	}
+	const char *name = nullptr;
+	for (const char *var : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+		name = std::getenv(var);
+		if (name != nullptr && *name != '\0')
+			break;
+	}
+	const char *dot = name != nullptr ? std::strchr(name, '.') : nullptr;
+	if (dot == nullptr)
+		return false;
+	std::size_t n = std::strcspn(++dot, "@");
+	return (n == 5 && strncasecmp(dot, "utf-8", n) == 0) ||
+	       (n == 4 && strncasecmp(dot, "utf8", n) == 0);
+}
+
+// The terminal's modes before the pause, put back on every way out.
+termios saved;
+
+constexpr int fatal_signals[] = {SIGINT, SIGTERM, SIGHUP};
+
+extern "C" void restore_and_die(int sig)
+{
+	(void)tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+	(void)std::signal(sig, SIG_DFL);
+	(void)std::raise(sig); // delivered, and fatal, when the handler returns
+}
+
+ssize_t read_key(unsigned char *buf, std::size_t size)
+{
+	ssize_t n;
+	while ((n = read(STDIN_FILENO, buf, size)) < 0 && errno == EINTR) {
+	}
+	return n;
+}
+
+} // namespace
+
+void console::open()
+{
+	// A reader that has gone away makes a write fail, as it does on
+	// Windows, instead of killing the program.
+	(void)std::signal(SIGPIPE, SIG_IGN);
+	utf8 = locale_is_utf8();
+}
+
+// POSIX has no pause command: wait here for one key, echo and line editing
+// off, as a Windows console's pause does.
+void console::pause()
+{
+	if (!isatty(STDIN_FILENO) || tcgetattr(STDIN_FILENO, &saved) != 0)
+		return;
+
+	struct sigaction restore {}, old[std::size(fatal_signals)];
+	restore.sa_handler = restore_and_die;
+	(void)sigemptyset(&restore.sa_mask);
+	for (std::size_t k = 0; k < std::size(fatal_signals); ++k)
+		(void)sigaction(fatal_signals[k], &restore, &old[k]);
+
+	termios raw = saved;
+	raw.c_lflag &= ~tcflag_t(ICANON | ECHO);
+	raw.c_cc[VMIN] = 1;
+	raw.c_cc[VTIME] = 0;
+	// TCSAFLUSH drops what was typed ahead: only a key pressed after the
+	// prompt ends the pause.
+	if (tcsetattr(STDIN_FILENO, TCSAFLUSH, &raw) == 0) {
+		say(texts::press_any_key);
+		unsigned char key[32];
+		if (read_key(key, sizeof key) > 0) {
+			// One key may send several bytes (an arrow sends three);
+			// take whatever follows within a tenth of a second so
+			// that nothing is left over for the shell.
+			raw.c_cc[VMIN] = 0;
+			raw.c_cc[VTIME] = 1;
+			if (tcsetattr(STDIN_FILENO, TCSANOW, &raw) == 0)
+				while (read_key(key, sizeof key) > 0) {
+				}
+		}
+		(void)tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+		(void)std::puts("");
+		(void)std::fflush(stdout);
+	}
+
+	for (std::size_t k = 0; k < std::size(fatal_signals); ++k)
+		(void)sigaction(fatal_signals[k], &old[k], nullptr);
+}
+
+#endif

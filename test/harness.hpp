@@ -1,0 +1,84 @@
+#pragma once
+
+// Runs the built det4 the way its users do: through pipes, with hostile
+// standard streams, or at a pseudo-terminal, in a chosen locale.
+
+#include <chrono>
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+#include <termios.h>
+#include <vector>
+
+namespace harness {
+
+using namespace std::chrono_literals;
+using env = std::vector<std::string>; // NAME=value settings for one run
+
+// The program under test: $DET4, or else the det4 of this build, started
+// through $DET4_RUNNER when that is set.
+std::vector<std::string> program();
+
+// How a run ended, as a word for assertions: "exit 0", "signal 2", "timeout".
+std::string ending(int wait_status);
+
+// Text converted between two encodings with iconv; throws if it can't be.
+std::string convert(std::string_view text, const char *from, const char *to);
+
+// Settings for the zh_CN.GBK locale, compiled with localedef into a private
+// folder on first use, so no system locale needs generating.
+env gbk_locale();
+
+enum class input { pipe, closed, directory };
+enum class output { pipe, closed, dev_full, no_reader };
+
+struct result {
+	std::string out;
+	std::string ended;
+};
+
+// One whole run with `in` on standard input.
+result run(std::string_view in, const env &settings, input = input::pipe, output = output::pipe);
+
+// A det4 driven step by step, as a person or a script would.
+class session {
+public:
+	enum class kind { pipes, terminal };
+
+	session(kind how, const env &settings);
+	~session();
+	session(const session &) = delete;
+	session &operator=(const session &) = delete;
+
+	void send(std::string_view bytes);
+	// Reads until `text` appears after what earlier calls matched.
+	bool expect(std::string_view text, std::chrono::milliseconds limit = 30s);
+	// True if det4 is still running (and has written nothing more) after `wait`.
+	bool waits_for(std::chrono::milliseconds wait);
+	// Waits for det4 to end and reads what is left; returns ending().
+	std::string finish();
+	void signal(int sig) const;
+
+	// Terminal only: the terminal's modes now, and the input left in
+	// its queue that no one has read.
+	termios modes() const;
+	std::string unread() const;
+
+	std::string output; // everything det4 wrote so far
+
+private:
+	bool read_some(std::chrono::milliseconds limit);
+	bool reaped(); // whether det4 has ended; collects its status once
+
+
+	pid_t pid = -1; // -1 once det4 has ended and been reaped
+	int to = -1;    // det4's standard input
+	int from = -1;  // det4's standard output
+	int slave = -1; // the terminal's own side, kept open to inspect it
+	std::size_t matched = 0;
+	int status = 0;
+};
+
+bool same_modes(const termios &a, const termios &b);
+
+} // namespace harness

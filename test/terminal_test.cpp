@@ -1,0 +1,126 @@
+// det4 at a terminal, as a person uses it: a pseudo-terminal whose other
+// side this test types into and reads from.
+
+#include "expected.hpp"
+#include "harness.hpp"
+
+#include <csignal>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace {
+
+using harness::session;
+using namespace std::chrono_literals;
+
+class Terminal : public testing::Test {
+protected:
+	session det4{session::kind::terminal, {"LC_ALL=C.UTF-8"}};
+	termios before = det4.modes();
+
+	// Answers the four prompts, each once it is on the screen, sending
+	// `extra` with the last row, and waits for the pause.
+	void answer(const char *extra = "")
+	{
+		const std::string rows[] = {"1 2 3 4\n", "5 6 7 8\n", "2 6 4 8\n", "3 1 1 2\n"};
+		for (int r = 1; r <= 4; ++r) {
+			ASSERT_TRUE(det4.expect(expected::prompt(r))) << det4.output;
+			det4.send(r < 4 ? rows[r - 1] : rows[r - 1] + extra);
+		}
+		ASSERT_TRUE(det4.expect(expected::crlf(expected::result(72)) + expected::press_any_key)) << det4.output;
+	}
+
+	void expect_modes_restored()
+	{
+		EXPECT_TRUE(harness::same_modes(det4.modes(), before));
+	}
+};
+
+TEST_F(Terminal, PauseWaitsForOneKeyAndLeavesNothingBehind)
+{
+	answer();
+	ASSERT_TRUE(det4.waits_for(300ms)) << det4.output;
+	det4.send("x");
+	EXPECT_EQ(det4.finish(), "exit 0");
+	EXPECT_TRUE(det4.output.ends_with(expected::press_any_key + "\r\n")) << det4.output;
+	EXPECT_EQ(det4.unread(), "");
+	expect_modes_restored();
+}
+
+TEST_F(Terminal, InputTypedAheadDoesNotEndThePause)
+{
+	answer("typed ahead\nand more");
+	ASSERT_TRUE(det4.waits_for(300ms)) << det4.output;
+	det4.send(" ");
+	EXPECT_EQ(det4.finish(), "exit 0");
+	expect_modes_restored();
+}
+
+// An arrow key sends three bytes, which a slow link may deliver apart.
+TEST_F(Terminal, AnArrowKeyIsTakenWhole)
+{
+	answer();
+	det4.send("\x1b");
+	std::this_thread::sleep_for(20ms);
+	det4.send("[A");
+	EXPECT_EQ(det4.finish(), "exit 0");
+	EXPECT_EQ(det4.unread(), "");
+	expect_modes_restored();
+}
+
+// Eight numbers fill two rows: the second prompt goes by and the third
+// follows on the same line, where det4 waits.
+TEST_F(Terminal, EightNumbersOnOneLineFillTwoRows)
+{
+	ASSERT_TRUE(det4.expect(expected::prompt(1)));
+	det4.send("1 2 3 4 5 6 7 8\n");
+	ASSERT_TRUE(det4.expect("1 2 3 4 5 6 7 8\r\n" + expected::prompt(2) + expected::prompt(3))) << det4.output;
+	ASSERT_TRUE(det4.waits_for(300ms)) << det4.output;
+	det4.send("2 6 4 8\n");
+	ASSERT_TRUE(det4.expect(expected::prompt(4)));
+	det4.send("3 1 1 2\n");
+	EXPECT_TRUE(det4.expect(expected::crlf(expected::result(72))))
+		<< det4.output;
+}
+
+TEST_F(Terminal, ARowOnFourLinesWaitsForTheFourthNumber)
+{
+	ASSERT_TRUE(det4.expect(expected::prompt(1)));
+	det4.send("1\n2\n3\n");
+	ASSERT_TRUE(det4.expect("1\r\n2\r\n3\r\n")); // the terminal's echo
+	ASSERT_TRUE(det4.waits_for(300ms)) << det4.output;
+	det4.send("4\n");
+	EXPECT_TRUE(det4.expect(expected::prompt(2))) << det4.output;
+}
+
+// A signal at the pause puts the terminal back before it ends det4.
+struct signal_case {
+	const char *name;
+	int sig;
+	const char *keys; // what to type to raise it, or nothing to send it
+};
+
+void PrintTo(const signal_case &c, std::ostream *os)
+{
+	*os << c.name;
+}
+
+class TerminalSignal : public Terminal, public testing::WithParamInterface<signal_case> {};
+
+TEST_P(TerminalSignal, AtThePauseRestoresTheTerminal)
+{
+	answer();
+	if (*GetParam().keys != '\0')
+		det4.send(GetParam().keys);
+	else
+		det4.signal(GetParam().sig);
+	EXPECT_EQ(det4.finish(), "signal " + std::to_string(GetParam().sig));
+	expect_modes_restored();
+}
+
+INSTANTIATE_TEST_SUITE_P(Fatal, TerminalSignal,
+			 testing::Values(signal_case{"InterruptKey", SIGINT, "\x03"},
+					 signal_case{"Term", SIGTERM, ""}, signal_case{"Hangup", SIGHUP, ""}),
+			 [](const auto &p) { return p.param.name; });
+
+} // namespace
