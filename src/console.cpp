@@ -7,6 +7,8 @@
 #include <iterator>
 
 #ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
 #else
 #include <cerrno>
 #include <clocale>
@@ -20,38 +22,81 @@
 
 namespace {
 
-bool utf8 = false; // write the UTF-8 forms instead of the GBK bytes
+// What the console takes: the GBK bytes as they are, the UTF-8 twins, or
+// (a Windows console on another code page) UTF-16 through the console API.
+enum class form { gbk, utf8, utf16 };
+form out = form::gbk;
 
 const char *bytes(const console::text &t)
 {
-	return utf8 ? t.utf8 : t.gbk;
+	return out == form::gbk ? t.gbk : t.utf8;
 }
+
+void write_utf16(const char *utf8);
 
 } // namespace
 
 void console::line(const text &t)
 {
-	(void)std::puts(bytes(t));
+	if (out == form::utf16) {
+		write_utf16(t.utf8);
+		write_utf16("\n");
+	} else {
+		(void)std::puts(bytes(t));
+	}
 	(void)std::fflush(stdout);
 }
 
 void console::say(const text &t)
 {
-	(void)std::printf("%s", bytes(t));
+	if (out == form::utf16)
+		write_utf16(t.utf8);
+	else
+		(void)std::printf("%s", bytes(t));
 	(void)std::fflush(stdout);
 }
 
 void console::say(const text &t, int value)
 {
 	// Every text is a constant of ours; the result's holds one %d.
-	(void)std::printf(bytes(t), value);
+	if (out == form::utf16) {
+		char line[96];
+		(void)std::snprintf(line, sizeof line, t.utf8, value);
+		write_utf16(line);
+	} else {
+		(void)std::printf(bytes(t), value);
+	}
 	(void)std::fflush(stdout);
 }
 
 #ifdef _WIN32
 
+namespace {
+
+HANDLE console_out;
+
+void write_utf16(const char *utf8)
+{
+	wchar_t wide[96];
+	int n = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide, static_cast<int>(std::size(wide)));
+	DWORD written;
+	if (n > 1)
+		(void)WriteConsoleW(console_out, wide, static_cast<DWORD>(n - 1), &written, nullptr);
+}
+
+} // namespace
+
+// The GBK bytes go out unchanged to a console on code page 936 and to
+// anything that is not a console (a file or a pipe takes them as they are).
+// Another console shows the texts right only in UTF-16.
 void console::open()
 {
+	HANDLE h = GetStdHandle(STD_OUTPUT_HANDLE);
+	DWORD mode;
+	if (GetConsoleMode(h, &mode) && GetConsoleOutputCP() != 936) {
+		console_out = h;
+		out = form::utf16;
+	}
 }
 
 void console::pause()
@@ -107,6 +152,11 @@ ssize_t read_key(unsigned char *buf, std::size_t size)
 	return n;
 }
 
+void write_utf16(const char *)
+{
+	// Only a Windows console takes UTF-16; out is never form::utf16 here.
+}
+
 } // namespace
 
 void console::open()
@@ -114,7 +164,8 @@ void console::open()
 	// A reader that has gone away makes a write fail, as it does on
 	// Windows, instead of killing the program.
 	(void)std::signal(SIGPIPE, SIG_IGN);
-	utf8 = locale_is_utf8();
+	if (locale_is_utf8())
+		out = form::utf8;
 }
 
 // POSIX has no pause command: wait here for one key, echo and line editing

@@ -9,6 +9,22 @@ namespace {
 
 using harness::env;
 
+// Text as the program under test writes it into a pipe, in a locale that
+// takes UTF-8 or one that does not. The Windows program writes GBK either
+// way, with CR LF line ends from its text-mode output.
+std::string piped(const std::string &utf8_text, bool utf8 = true)
+{
+	auto t = !utf8 || harness::windows() ? harness::convert(utf8_text, "UTF-8", "GBK") : utf8_text;
+	return harness::windows() ? expected::crlf(t) : t;
+}
+
+// A whole run; on Windows the command interpreter's pause has its say
+// after the result.
+std::string transcript(long long det, bool utf8 = true)
+{
+	return piped(expected::transcript(det), utf8) + (harness::windows() ? expected::wine_pause : "");
+}
+
 const char *const rows72 = "1 2 3 4\n5 6 7 8\n2 6 4 8\n3 1 1 2\n";
 
 // The texts go out as GBK bytes unless the locale asks for UTF-8; a
@@ -30,12 +46,8 @@ class Locale : public testing::TestWithParam<locale_case> {};
 TEST_P(Locale, WritesTheWholeTranscriptInItsEncoding)
 {
 	auto settings = GetParam().gbk_locale ? harness::gbk_locale() : GetParam().settings;
-	auto want = expected::transcript(72);
-	if (!GetParam().utf8)
-		want = harness::convert(want, "UTF-8", "GBK");
-
 	auto got = harness::run(rows72, settings);
-	EXPECT_EQ(got.out, want);
+	EXPECT_EQ(got.out, transcript(72, GetParam().utf8));
 	EXPECT_EQ(got.ended, "exit 0");
 }
 
@@ -68,7 +80,7 @@ class Result : public testing::TestWithParam<result_case> {};
 TEST_P(Result, IsTheDeterminantOfWhatWasRead)
 {
 	auto got = harness::run(GetParam().input, {"LC_ALL=C.UTF-8"});
-	EXPECT_EQ(got.out, expected::transcript(GetParam().det));
+	EXPECT_EQ(got.out, transcript(GetParam().det));
 	EXPECT_EQ(got.ended, "exit 0");
 }
 
@@ -111,10 +123,11 @@ TEST(Dialogue, EachPromptArrivesBeforeItsReadWaits)
 	harness::session det4(harness::session::kind::pipes, {"LC_ALL=C.UTF-8"});
 	const char *rows[] = {"1 2 3 4\n", "5 6 7 8\n", "2 6 4 8\n", "3 1 1 2\n"};
 	for (int r = 1; r <= 4; ++r) {
-		ASSERT_TRUE(det4.expect(expected::prompt(r))) << det4.output;
+		ASSERT_TRUE(det4.expect(piped(expected::prompt(r)))) << det4.output;
 		det4.send(rows[r - 1]);
 	}
-	EXPECT_TRUE(det4.expect(expected::result(72))) << det4.output;
+	EXPECT_TRUE(det4.expect(piped(expected::result(72)))) << det4.output;
+	det4.close_input(); // for Windows: the pause reads from a pipe too
 	EXPECT_EQ(det4.finish(), "exit 0");
 }
 

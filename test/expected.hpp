@@ -36,4 +36,7 @@ inline std::string crlf(const std::string &text)
 	return out;
 }
 
+// What wine's command interpreter writes for "pause", in the C locale.
+inline const std::string wine_pause = "Press any key to continue... ";
+
 } // namespace expected

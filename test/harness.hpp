@@ -15,8 +15,10 @@ namespace harness {
 using namespace std::chrono_literals;
 using env = std::vector<std::string>; // NAME=value settings for one run
 
-// The program under test: $DET4, or else the det4 of this build, started
-// through $DET4_RUNNER when that is set.
+// The program under test: $DET4, or else the det4 of this build. A Windows
+// program (a .exe) runs under wine64, in this build's wine prefix.
+std::string det4();
+bool windows();
 std::vector<std::string> program();
 
 // How a run ended, as a word for assertions: "exit 0", "signal 2", "timeout".
@@ -51,6 +53,7 @@ public:
 	session &operator=(const session &) = delete;
 
 	void send(std::string_view bytes);
+	void close_input(); // pipes only: the end of standard input
 	// Reads until `text` appears after what earlier calls matched.
 	bool expect(std::string_view text, std::chrono::milliseconds limit = 30s);
 	// True if det4 is still running (and has written nothing more) after `wait`.

@@ -1,0 +1,27 @@
+#!/bin/sh
+# Usage: check_exe.sh OBJDUMP EXE x86|x64
+# The Windows det4.exe must be a console program of the right machine that
+# stands alone on a clean Windows: it imports from KERNEL32.dll and
+# msvcrt.dll only, and its stdio is msvcrt.dll's own.
+set -eu
+objdump=$1 exe=$2 arch=$3
+headers=$("$objdump" -p "$exe")
+fail() { echo "$exe: $*" >&2; exit 1; }
+
+case $arch in
+x86) format=pei-i386 magic=010b ;;
+x64) format=pei-x86-64 magic=020b ;;
+*) fail "unknown architecture $arch" ;;
+esac
+printf '%s\n' "$headers" | grep -q "file format $format" || fail "is not $format"
+printf '%s\n' "$headers" | grep -Eq "^Magic[[:space:]]+$magic" || fail "has not the PE magic $magic"
+printf '%s\n' "$headers" | grep -Eq "^Subsystem[[:space:]]+00000003" || fail "is not a console program"
+
+dlls=$(printf '%s\n' "$headers" | sed -n 's/^	DLL Name: //p' | sort | tr '\n' ' ')
+[ "$dlls" = "KERNEL32.dll msvcrt.dll " ] || fail "imports from $dlls"
+
+msvcrt=$(printf '%s\n' "$headers" | awk '/DLL Name:/ { dll = $3 } dll == "msvcrt.dll" && NF == 3 && $1 ~ /^[0-9a-f]+$/ { print $3 }')
+for f in puts printf scanf system; do
+	printf '%s\n' "$msvcrt" | grep -qx "$f" || fail "does not take $f from msvcrt.dll"
+done
+echo "$exe: $format console program; imports KERNEL32.dll and msvcrt.dll only; stdio from msvcrt.dll"
