@@ -31,12 +31,20 @@ std::string convert(std::string_view text, const char *from, const char *to);
 // folder on first use, so no system locale needs generating.
 env gbk_locale();
 
-enum class input { pipe, closed, directory };
+// The determinant, reduced modulo 2^32, of the matrix that four reads of
+// "%d %d %d %d" fill from `in` (entries not filled are 0). The C library
+// does the reading, as in det4; the arithmetic is the 24-term Leibniz sum,
+// independent of det4's expansion.
+long long reference(std::string_view in);
+
+// With input::file, `in` names the file that is standard input.
+enum class input { pipe, file, closed, directory };
 enum class output { pipe, closed, dev_full, no_reader };
 
 struct result {
 	std::string out;
 	std::string ended;
+	long peak_kib = 0; // det4's peak resident set size
 };
 
 // One whole run with `in` on standard input.

@@ -7,7 +7,7 @@ find_program(MINGW_X86_CXX i686-w64-mingw32-g++)
 find_program(MINGW_X64_CXX x86_64-w64-mingw32-g++)
 find_program(MINGW_OBJDUMP x86_64-w64-mingw32-objdump)
 find_program(WINE64 wine64 PATHS /usr/lib/wine)
-find_program(WINESERVER NAMES wineserver wineserver64 PATHS /usr/lib/wine)
+find_program(WINESERVER NAMES wineserver64 wineserver PATHS /usr/lib/wine)
 
 if(NOT (MINGW_X86_CXX AND MINGW_X64_CXX AND MINGW_OBJDUMP AND WINE64 AND WINESERVER))
 	message(STATUS "Windows suite skipped: it needs g++-mingw-w64-i686, g++-mingw-w64-x86-64 and wine64")
