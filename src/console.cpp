@@ -108,28 +108,34 @@ void console::pause()
 
 namespace {
 
-// Whether the user's locale asks for UTF-8. Where the locale is not
-// installed its name still says what the terminal takes. Afterwards
-// LC_CTYPE is C again, so the reads keep the C locale's rules.
+// The name of the locale that LC_CTYPE takes from the environment.
+const char *ctype_locale()
+{
+	for (const char *var : {"LC_ALL", "LC_CTYPE", "LANG"})
+		if (const char *name = std::getenv(var); name != nullptr && *name != '\0')
+			return name;
+	return "C";
+}
+
+// Whether the user's locale takes UTF-8. A name such as en_US.UTF-8 or
+// zh_CN.GBK says so itself, installed or not, and costs nothing to read;
+// only a name without a codeset (zh_CN) has the locale itself asked.
+// LC_CTYPE is left as C, so the reads keep the C locale's rules.
 bool locale_is_utf8()
 {
-	if (std::setlocale(LC_CTYPE, "") != nullptr) {
-		bool yes = std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0;
-		(void)std::setlocale(LC_CTYPE, "C");
-		return yes;
-	}
-	const char *name = nullptr;
-	for (const char *var : {"LC_ALL", "LC_CTYPE", "LANG"}) {
-		name = std::getenv(var);
-		if (name != nullptr && *name != '\0')
-			break;
-	}
-	const char *dot = name != nullptr ? std::strchr(name, '.') : nullptr;
-	if (dot == nullptr)
+	const char *name = ctype_locale();
+	if (std::strcmp(name, "C") == 0 || std::strcmp(name, "POSIX") == 0)
 		return false;
-	std::size_t n = std::strcspn(++dot, "@");
-	return (n == 5 && strncasecmp(dot, "utf-8", n) == 0) ||
-	       (n == 4 && strncasecmp(dot, "utf8", n) == 0);
+	if (const char *dot = std::strchr(name, '.'); dot != nullptr) {
+		std::size_t n = std::strcspn(++dot, "@");
+		return (n == 5 && strncasecmp(dot, "utf-8", n) == 0) ||
+		       (n == 4 && strncasecmp(dot, "utf8", n) == 0);
+	}
+	if (std::setlocale(LC_CTYPE, "") == nullptr)
+		return false;
+	bool yes = std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0;
+	(void)std::setlocale(LC_CTYPE, "C");
+	return yes;
 }
 
 // The terminal's modes before the pause, put back on every way out.

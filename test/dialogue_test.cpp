@@ -28,12 +28,13 @@ std::string transcript(long long det, bool utf8 = true)
 const char *const rows72 = "1 2 3 4\n5 6 7 8\n2 6 4 8\n3 1 1 2\n";
 
 // The texts go out as GBK bytes unless the locale asks for UTF-8; a
-// UTF-8 locale that is not installed still asks for it by its name.
+// UTF-8 locale that is not installed still asks for it by its name, and a
+// name without a codeset is looked up.
 struct locale_case {
 	const char *name;
 	env settings;
 	bool utf8;
-	bool gbk_locale = false;
+	const char *compiled = nullptr; // a locale that the tests compile
 };
 
 void PrintTo(const locale_case &c, std::ostream *os)
@@ -45,7 +46,7 @@ class Locale : public testing::TestWithParam<locale_case> {};
 
 TEST_P(Locale, WritesTheWholeTranscriptInItsEncoding)
 {
-	auto settings = GetParam().gbk_locale ? harness::gbk_locale() : GetParam().settings;
+	auto settings = GetParam().compiled ? harness::compiled_locale(GetParam().compiled) : GetParam().settings;
 	auto got = harness::run(rows72, settings);
 	EXPECT_EQ(got.out, transcript(72, GetParam().utf8));
 	EXPECT_EQ(got.ended, "exit 0");
@@ -55,7 +56,10 @@ INSTANTIATE_TEST_SUITE_P(
 	Dialogue, Locale,
 	testing::Values(locale_case{"Unset", {}, false}, locale_case{"C", {"LC_ALL=C"}, false},
 			locale_case{"Posix", {"LANG=POSIX"}, false},
-			locale_case{"ZhCnGbk", {}, false, true},
+			locale_case{"ZhCnGbk", {}, false, "zh_CN.GBK"},
+			locale_case{"NoCodesetInNameUtf8", {}, true, "zh_CN"},
+			locale_case{"NoCodesetInNameGbk", {}, false, "zh_SG"},
+			locale_case{"NoCodesetNotInstalled", {"LANG=xx_YY"}, false},
 			locale_case{"CUtf8", {"LC_ALL=C.UTF-8"}, true},
 			locale_case{"CtypeOverridesLang", {"LANG=C", "LC_CTYPE=C.UTF-8"}, true},
 			locale_case{"AllOverridesCtype", {"LC_ALL=C", "LC_CTYPE=C.UTF-8"}, false},

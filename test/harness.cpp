@@ -153,17 +153,21 @@ std::string convert(std::string_view text, const char *from, const char *to)
 	return out;
 }
 
-env gbk_locale()
+env compiled_locale(const char *name)
 {
 	struct folder {
 		std::filesystem::path path;
 		folder()
 		{
-			path = std::filesystem::temp_directory_path() / ("det4-locale-" + std::to_string(getpid()));
+			path = std::filesystem::temp_directory_path() / ("det4-locales-" + std::to_string(getpid()));
 			std::filesystem::create_directories(path);
-			std::string cmd = "localedef -i zh_CN -f GBK '" + (path / "zh_CN.GBK").string() + "' 2>&1";
-			if (std::system(cmd.c_str()) != 0)
-				throw std::runtime_error("localedef could not compile zh_CN.GBK (is the locales package installed?)");
+			for (auto [locale, charmap] : {std::pair{"zh_CN.GBK", "GBK"}, {"zh_CN", "UTF-8"}, {"zh_SG", "GBK"}}) {
+				std::string cmd = "localedef -i zh_CN -f " + std::string(charmap) + " '" +
+						  (path / locale).string() + "' 2>&1";
+				if (std::system(cmd.c_str()) != 0)
+					throw std::runtime_error("localedef could not compile " + std::string(locale) +
+								 " (is the locales package installed?)");
+			}
 		}
 		~folder()
 		{
@@ -172,7 +176,7 @@ env gbk_locale()
 		}
 	};
 	static const folder made;
-	return {"LOCPATH=" + made.path.string(), "LC_ALL=zh_CN.GBK"};
+	return {"LOCPATH=" + made.path.string(), std::string("LC_ALL=") + name};
 }
 
 long long reference(std::string_view in)

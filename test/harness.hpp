@@ -27,9 +27,11 @@ std::string ending(int wait_status);
 // Text converted between two encodings with iconv; throws if it can't be.
 std::string convert(std::string_view text, const char *from, const char *to);
 
-// Settings for the zh_CN.GBK locale, compiled with localedef into a private
-// folder on first use, so no system locale needs generating.
-env gbk_locale();
+// Settings for one of the locales that the tests compile with localedef
+// into a private folder on first use, so no system locale needs generating:
+// zh_CN.GBK, and two whose names give no codeset, zh_CN in UTF-8 and
+// zh_SG in GBK.
+env compiled_locale(const char *name);
 
 // The determinant, reduced modulo 2^32, of the matrix that four reads of
 // "%d %d %d %d" fill from `in` (entries not filled are 0). The C library
