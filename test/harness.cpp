@@ -32,22 +32,26 @@ namespace {
 
 using clock = std::chrono::steady_clock;
 
-std::vector<std::string> child_env(const env &settings)
+// The environment for det4: ours without its locale settings, and the
+// run's. The Windows program takes no POSIX locale of its own, so under wine
+// the run's settings go to wine only at a terminal, where they make the
+// console's encoding; elsewhere wine runs in the C locale, where its own
+// messages, the pause's among them, stay English.
+std::vector<std::string> child_env(const env &settings, bool terminal = false)
 {
 	std::vector<std::string> all;
-	if (windows()) {
-		// The Windows program takes no POSIX locale; in the C locale
-		// wine's own messages, the pause's among them, stay English.
-		all = {"LC_ALL=C", "WINEPREFIX=" DET4_WINEPREFIX, "WINEDEBUG=-all",
-		       "WINEDLLOVERRIDES=mscoree,mshtml="};
-	}
+	bool wine_locale = windows() && !terminal;
+	if (windows())
+		all = {"WINEPREFIX=" DET4_WINEPREFIX, "WINEDEBUG=-all", "WINEDLLOVERRIDES=mscoree,mshtml="};
+	if (wine_locale)
+		all.emplace_back("LC_ALL=C");
 	for (char **e = environ; *e != nullptr; ++e) {
 		std::string_view v(*e);
 		if (!v.starts_with("LANG=") && !v.starts_with("LANGUAGE=") && !v.starts_with("LC_") &&
 		    !v.starts_with("LOCPATH="))
 			all.emplace_back(v);
 	}
-	if (!windows())
+	if (!wine_locale)
 		all.insert(all.end(), settings.begin(), settings.end());
 	return all;
 }
@@ -63,10 +67,10 @@ std::vector<char *> pointers(std::vector<std::string> &strings)
 
 // Forks det4; `setup` runs in the child before exec and may only make
 // async-signal-safe calls.
-template <class Setup> pid_t start(const env &settings, Setup setup)
+template <class Setup> pid_t start(const env &settings, Setup setup, bool terminal = false)
 {
 	auto args = program();
-	auto vars = child_env(settings);
+	auto vars = child_env(settings, terminal);
 	auto argv = pointers(args);
 	auto envp = pointers(vars);
 	pid_t pid = fork();
@@ -314,7 +318,7 @@ session::session(kind how, const env &settings)
 			(void)ioctl(s, TIOCSCTTY, 0);
 			(void)dup2(s, 0);
 			(void)dup2(s, 1);
-		});
+		}, true);
 		to = from = master;
 		return;
 	}

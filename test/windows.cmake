@@ -48,6 +48,16 @@ add_test(NAME windows.wineprefix
 		sh -c "\"$0\" wineboot --init && \"$1\" --wait" ${WINE64} ${WINESERVER})
 set_tests_properties(windows.wineprefix PROPERTIES FIXTURES_SETUP wineprefix)
 
+add_executable(det4_windows_console windows_console_test.cpp)
+target_link_libraries(det4_windows_console PRIVATE det4_harness GTest::gtest_main)
+add_dependencies(det4_windows_console det4_windows_x64)
+gtest_discover_tests(det4_windows_console
+	TEST_PREFIX windows.
+	PROPERTIES
+		ENVIRONMENT DET4=${CMAKE_CURRENT_BINARY_DIR}/windows-x64/det4.exe
+		FIXTURES_REQUIRED wineprefix
+		TIMEOUT 300)
+
 gtest_discover_tests(det4_dialogue
 	TEST_PREFIX windows.
 	PROPERTIES
