@@ -128,8 +128,7 @@ bool locale_is_utf8()
 		return false;
 	if (const char *dot = std::strchr(name, '.'); dot != nullptr) {
 		std::size_t n = std::strcspn(++dot, "@");
-		return (n == 5 && strncasecmp(dot, "utf-8", n) == 0) ||
-		       (n == 4 && strncasecmp(dot, "utf8", n) == 0);
+		return (n == 5 && strncasecmp(dot, "utf-8", n) == 0) || (n == 4 && strncasecmp(dot, "utf8", n) == 0);
 	}
 	if (std::setlocale(LC_CTYPE, "") == nullptr)
 		return false;
@@ -181,7 +180,8 @@ void console::pause()
 	if (!isatty(STDIN_FILENO) || tcgetattr(STDIN_FILENO, &saved) != 0)
 		return;
 
-	struct sigaction restore {}, old[std::size(fatal_signals)];
+	struct sigaction restore = {};
+	struct sigaction old[std::size(fatal_signals)];
 	restore.sa_handler = restore_and_die;
 	(void)sigemptyset(&restore.sa_mask);
 	for (std::size_t k = 0; k < std::size(fatal_signals); ++k)

@@ -8,6 +8,8 @@
 // wherever a digit follows an escape.
 namespace texts {
 
+// clang-format off
+
 inline constexpr console::text banner{
 	"\n**********Lorvandishemelv2.01*************",
 	"\n**********Lorvandishemelv2.01*************",
@@ -49,5 +51,7 @@ inline constexpr console::text press_any_key{
 	"\xc7\xeb\xb0\xb4\xc8\xce\xd2\xe2\xbc\xfc\xbc\xcc\xd0\xf8. . .",
 	"请按任意键继续. . .",
 };
+
+// clang-format on
 
 } // namespace texts

@@ -52,20 +52,19 @@ TEST_P(Locale, WritesTheWholeTranscriptInItsEncoding)
 	EXPECT_EQ(got.ended, "exit 0");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-	Dialogue, Locale,
-	testing::Values(locale_case{"Unset", {}, false}, locale_case{"C", {"LC_ALL=C"}, false},
-			locale_case{"Posix", {"LANG=POSIX"}, false},
-			locale_case{"ZhCnGbk", {}, false, "zh_CN.GBK"},
-			locale_case{"NoCodesetInNameUtf8", {}, true, "zh_CN"},
-			locale_case{"NoCodesetInNameGbk", {}, false, "zh_SG"},
-			locale_case{"NoCodesetNotInstalled", {"LANG=xx_YY"}, false},
-			locale_case{"CUtf8", {"LC_ALL=C.UTF-8"}, true},
-			locale_case{"CtypeOverridesLang", {"LANG=C", "LC_CTYPE=C.UTF-8"}, true},
-			locale_case{"AllOverridesCtype", {"LC_ALL=C", "LC_CTYPE=C.UTF-8"}, false},
-			locale_case{"Utf8NotInstalled", {"LANG=xx_YY.utf8"}, true},
-			locale_case{"Latin1NotInstalled", {"LANG=xx_YY.ISO-8859-1"}, false}),
-	[](const auto &p) { return p.param.name; });
+INSTANTIATE_TEST_SUITE_P(Dialogue, Locale,
+			 testing::Values(locale_case{"Unset", {}, false}, locale_case{"C", {"LC_ALL=C"}, false},
+					 locale_case{"Posix", {"LANG=POSIX"}, false},
+					 locale_case{"ZhCnGbk", {}, false, "zh_CN.GBK"},
+					 locale_case{"NoCodesetInNameUtf8", {}, true, "zh_CN"},
+					 locale_case{"NoCodesetInNameGbk", {}, false, "zh_SG"},
+					 locale_case{"NoCodesetNotInstalled", {"LANG=xx_YY"}, false},
+					 locale_case{"CUtf8", {"LC_ALL=C.UTF-8"}, true},
+					 locale_case{"CtypeOverridesLang", {"LANG=C", "LC_CTYPE=C.UTF-8"}, true},
+					 locale_case{"AllOverridesCtype", {"LC_ALL=C", "LC_CTYPE=C.UTF-8"}, false},
+					 locale_case{"Utf8NotInstalled", {"LANG=xx_YY.utf8"}, true},
+					 locale_case{"Latin1NotInstalled", {"LANG=xx_YY.ISO-8859-1"}, false}),
+			 [](const auto &p) { return p.param.name; });
 
 // Arithmetic and input, each judged by the whole transcript it produces.
 struct result_case {
@@ -90,34 +89,33 @@ TEST_P(Result, IsTheDeterminantOfWhatWasRead)
 
 INSTANTIATE_TEST_SUITE_P(
 	Expansion, Result,
-	testing::Values(
-		result_case{"Identity", "1 0 0 0\n0 1 0 0\n0 0 1 0\n0 0 0 1\n", 1},
-		result_case{"Diagonal", "2 0 0 0\n0 3 0 0\n0 0 4 0\n0 0 0 5\n", 120},
-		result_case{"Mixed", rows72, 72},
-		result_case{"RowsOneAndTwoExchanged", "0 1 0 0\n1 0 0 0\n0 0 1 0\n0 0 0 1\n", -1},
-		result_case{"AntiDiagonal", "0 0 0 1\n0 0 1 0\n0 1 0 0\n1 0 0 0\n", 1},
-		result_case{"FirstRowZero", "0 0 0 0\n5 6 7 8\n2 6 4 8\n3 1 1 2\n", 0},
-		result_case{"TwoEqualRows", "1 2 3 4\n5 6 7 8\n1 2 3 4\n3 1 1 2\n", 0},
-		result_case{"TwoTo32WrapsToZero", "65536 0 0 0\n0 65536 0 0\n0 0 1 0\n0 0 0 1\n", 0},
-		result_case{"TwoTo31WrapsToMostNegative", "65536 0 0 0\n0 32768 0 0\n0 0 1 0\n0 0 0 1\n",
-			    -2147483648LL},
-		result_case{"ExactThoughAProductOverflows", "65536 65536 0 0\n65536 65537 0 0\n0 0 1 0\n0 0 0 1\n",
-			    65536},
-		result_case{"LargestSquaredWrapsToOne", "2147483647 0 0 0\n0 2147483647 0 0\n0 0 1 0\n0 0 0 1\n", 1},
-		result_case{"LastColumnCounts", "0 0 0 2\n0 0 3 0\n0 5 0 0\n7 0 0 0\n", 210}),
+	testing::Values(result_case{"Identity", "1 0 0 0\n0 1 0 0\n0 0 1 0\n0 0 0 1\n", 1},
+			result_case{"Diagonal", "2 0 0 0\n0 3 0 0\n0 0 4 0\n0 0 0 5\n", 120},
+			result_case{"Mixed", rows72, 72},
+			result_case{"RowsOneAndTwoExchanged", "0 1 0 0\n1 0 0 0\n0 0 1 0\n0 0 0 1\n", -1},
+			result_case{"AntiDiagonal", "0 0 0 1\n0 0 1 0\n0 1 0 0\n1 0 0 0\n", 1},
+			result_case{"FirstRowZero", "0 0 0 0\n5 6 7 8\n2 6 4 8\n3 1 1 2\n", 0},
+			result_case{"TwoEqualRows", "1 2 3 4\n5 6 7 8\n1 2 3 4\n3 1 1 2\n", 0},
+			result_case{"TwoTo32WrapsToZero", "65536 0 0 0\n0 65536 0 0\n0 0 1 0\n0 0 0 1\n", 0},
+			result_case{"TwoTo31WrapsToMostNegative", "65536 0 0 0\n0 32768 0 0\n0 0 1 0\n0 0 0 1\n",
+				    -2147483648LL},
+			result_case{"ExactThoughAProductOverflows",
+				    "65536 65536 0 0\n65536 65537 0 0\n0 0 1 0\n0 0 0 1\n", 65536},
+			result_case{"LargestSquaredWrapsToOne",
+				    "2147483647 0 0 0\n0 2147483647 0 0\n0 0 1 0\n0 0 0 1\n", 1},
+			result_case{"LastColumnCounts", "0 0 0 2\n0 0 3 0\n0 5 0 0\n7 0 0 0\n", 210}),
 	[](const auto &p) { return p.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(
 	Input, Result,
-	testing::Values(
-		result_case{"EightNumbersOnOneLine", "1 2 3 4 5 6 7 8\n2 6 4 8\n3 1 1 2\n", 72},
-		result_case{"OneNumberPerLine", "1\n2\n3\n4\n5\n6\n7\n8\n2\n6\n4\n8\n3\n1\n1\n2\n", 72},
-		result_case{"TabsAndBlankLines", "\t1\t2  3 4\n\n\n5 6 7 8\n  2 6 4 8\n3 1 1 2", 72},
-		result_case{"Signs", "-1 0 0 0\n0 +1 0 0\n0 0 +1 0\n0 0 0 1\n", -1},
-		result_case{"CommasStopEveryRead", "1,2,3,4\n5 6 7 8\n2 6 4 8\n3 1 1 2\n", 0},
-		result_case{"LettersAfterTheMatrixAreLeft", "1 2 3 4\n5 6 7 8\n2 6 4 8\n3 1 1 2 x,y\n", 72},
-		result_case{"NoLineEndAfterTheLastNumber", "1 0 0 0 0 1 0 0 0 0 1 0 0 0 0 1", 1},
-		result_case{"InputEndsAfterSixNumbers", "2 0 0 0 0 3", 0}, result_case{"EmptyInput", "", 0}),
+	testing::Values(result_case{"EightNumbersOnOneLine", "1 2 3 4 5 6 7 8\n2 6 4 8\n3 1 1 2\n", 72},
+			result_case{"OneNumberPerLine", "1\n2\n3\n4\n5\n6\n7\n8\n2\n6\n4\n8\n3\n1\n1\n2\n", 72},
+			result_case{"TabsAndBlankLines", "\t1\t2  3 4\n\n\n5 6 7 8\n  2 6 4 8\n3 1 1 2", 72},
+			result_case{"Signs", "-1 0 0 0\n0 +1 0 0\n0 0 +1 0\n0 0 0 1\n", -1},
+			result_case{"CommasStopEveryRead", "1,2,3,4\n5 6 7 8\n2 6 4 8\n3 1 1 2\n", 0},
+			result_case{"LettersAfterTheMatrixAreLeft", "1 2 3 4\n5 6 7 8\n2 6 4 8\n3 1 1 2 x,y\n", 72},
+			result_case{"NoLineEndAfterTheLastNumber", "1 0 0 0 0 1 0 0 0 0 1 0 0 0 0 1", 1},
+			result_case{"InputEndsAfterSixNumbers", "2 0 0 0 0 3", 0}, result_case{"EmptyInput", "", 0}),
 	[](const auto &p) { return p.param.name; });
 
 // A script answering through pipes sees each prompt before det4 waits for
@@ -157,13 +155,12 @@ TEST_P(Streams, EndWithStatusZero)
 using harness::input;
 using harness::output;
 
-INSTANTIATE_TEST_SUITE_P(
-	Hostile, Streams,
-	testing::Values(streams_case{"StdinClosed", input::closed, output::pipe},
-			streams_case{"StdinADirectory", input::directory, output::pipe},
-			streams_case{"StdoutClosed", input::pipe, output::closed},
-			streams_case{"StdoutDevFull", input::pipe, output::dev_full},
-			streams_case{"StdoutPipeWithoutReader", input::pipe, output::no_reader}),
-	[](const auto &p) { return p.param.name; });
+INSTANTIATE_TEST_SUITE_P(Hostile, Streams,
+			 testing::Values(streams_case{"StdinClosed", input::closed, output::pipe},
+					 streams_case{"StdinADirectory", input::directory, output::pipe},
+					 streams_case{"StdoutClosed", input::pipe, output::closed},
+					 streams_case{"StdoutDevFull", input::pipe, output::dev_full},
+					 streams_case{"StdoutPipeWithoutReader", input::pipe, output::no_reader}),
+			 [](const auto &p) { return p.param.name; });
 
 } // namespace

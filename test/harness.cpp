@@ -67,7 +67,8 @@ std::vector<char *> pointers(std::vector<std::string> &strings)
 
 // Forks det4; `setup` runs in the child before exec and may only make
 // async-signal-safe calls.
-template <class Setup> pid_t start(const env &settings, Setup setup, bool terminal = false)
+template <class Setup>
+pid_t start(const env &settings, Setup setup, bool terminal = false)
 {
 	auto args = program();
 	auto vars = child_env(settings, terminal);
@@ -165,7 +166,8 @@ env compiled_locale(const char *name)
 		{
 			path = std::filesystem::temp_directory_path() / ("det4-locales-" + std::to_string(getpid()));
 			std::filesystem::create_directories(path);
-			for (auto [locale, charmap] : {std::pair{"zh_CN.GBK", "GBK"}, {"zh_CN", "UTF-8"}, {"zh_SG", "GBK"}}) {
+			for (auto [locale, charmap] :
+			     {std::pair{"zh_CN.GBK", "GBK"}, {"zh_CN", "UTF-8"}, {"zh_SG", "GBK"}}) {
 				std::string cmd = "localedef -i zh_CN -f " + std::string(charmap) + " '" +
 						  (path / locale).string() + "' 2>&1";
 				if (std::system(cmd.c_str()) != 0)
@@ -220,13 +222,17 @@ result run(std::string_view in, const env &settings, input how_in, output how_ou
 	std::string path(how_in == input::file ? in : "");
 	pid_t pid = start(settings, [&] {
 		switch (how_in) {
-		case input::pipe: (void)dup2(inp[0], 0); break;
+		case input::pipe:
+			(void)dup2(inp[0], 0);
+			break;
 		case input::file: {
 			int f = open(path.c_str(), O_RDONLY | O_CLOEXEC);
 			(void)dup2(f, 0);
 			break;
 		}
-		case input::closed: (void)close(0); break;
+		case input::closed:
+			(void)close(0);
+			break;
 		case input::directory: {
 			int d = open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
 			(void)dup2(d, 0);
@@ -235,8 +241,12 @@ result run(std::string_view in, const env &settings, input how_in, output how_ou
 		}
 		switch (how_out) {
 		case output::pipe:
-		case output::no_reader: (void)dup2(outp[1], 1); break;
-		case output::closed: (void)close(1); break;
+		case output::no_reader:
+			(void)dup2(outp[1], 1);
+			break;
+		case output::closed:
+			(void)close(1);
+			break;
 		case output::dev_full: {
 			int f = open("/dev/full", O_WRONLY | O_CLOEXEC);
 			(void)dup2(f, 1);
@@ -311,14 +321,17 @@ session::session(kind how, const env &settings)
 		(void)fcntl(master, F_SETFD, FD_CLOEXEC);
 		(void)fcntl(slave, F_SETFD, FD_CLOEXEC);
 		int s = slave;
-		pid = start(settings, [s] {
-			// A session of its own with the terminal as its controlling
-			// one, so that ^C reaches it as SIGINT.
-			(void)setsid();
-			(void)ioctl(s, TIOCSCTTY, 0);
-			(void)dup2(s, 0);
-			(void)dup2(s, 1);
-		}, true);
+		pid = start(
+			settings,
+			[s] {
+				// A session of its own with the terminal as its controlling
+				// one, so that ^C reaches it as SIGINT.
+				(void)setsid();
+				(void)ioctl(s, TIOCSCTTY, 0);
+				(void)dup2(s, 0);
+				(void)dup2(s, 1);
+			},
+			true);
 		to = from = master;
 		return;
 	}
@@ -456,8 +469,8 @@ std::string session::unread() const
 
 bool same_modes(const termios &a, const termios &b)
 {
-	return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_cflag == b.c_cflag &&
-	       a.c_lflag == b.c_lflag && std::equal(std::begin(a.c_cc), std::end(a.c_cc), std::begin(b.c_cc));
+	return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_cflag == b.c_cflag && a.c_lflag == b.c_lflag &&
+	       std::equal(std::begin(a.c_cc), std::end(a.c_cc), std::begin(b.c_cc));
 }
 
 } // namespace harness

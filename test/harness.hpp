@@ -83,7 +83,6 @@ private:
 	bool read_some(std::chrono::milliseconds limit);
 	bool reaped(); // whether det4 has ended; collects its status once
 
-
 	pid_t pid = -1; // -1 once det4 has ended and been reaped
 	int to = -1;    // det4's standard input
 	int from = -1;  // det4's standard output

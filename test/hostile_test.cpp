@@ -5,9 +5,9 @@
 #include "expected.hpp"
 #include "harness.hpp"
 
-#include <gtest/gtest.h>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <optional>
 #include <random>
 #include <unistd.h>
@@ -62,14 +62,17 @@ using namespace std::string_literals;
 
 INSTANTIATE_TEST_SUITE_P(
 	Hostile, Bytes,
-	testing::Values(
-		bytes_case{"CrLfLineEnds", "1 2 3 4\r\n5 6 7 8\r\n2 6 4 8\r\n3 1 1 2\r\n", 72},
-		bytes_case{"NulStopsTheReads", "2 0 0 0\n0 3\0 0 0\n0 0 4 0\n0 0 0 5\n"s, 0},
-		bytes_case{"NulAfterTheMatrix", "2 0 0 0\n0 3 0 0\n0 0 4 0\n0 0 0 5\0\n"s, 120},
-		bytes_case{"Utf8ByteOrderMark", "\xef\xbb\xbf" "1 2 3 4\n5 6 7 8\n2 6 4 8\n3 1 1 2\n", 0},
-		bytes_case{"GbkTextForNumbers", "\xd2\xbb \xb6\xfe \xc8\xfd \xcb\xc4\n", 0},
-		bytes_case{"BeyondThirtyTwoBits", "99999999999999999999 -99999999999999999999 0 0\n0 1 0 0\n0 0 1 0\n0 0 0 1\n",
-			   std::nullopt}),
+	testing::Values(bytes_case{"CrLfLineEnds", "1 2 3 4\r\n5 6 7 8\r\n2 6 4 8\r\n3 1 1 2\r\n", 72},
+			bytes_case{"NulStopsTheReads", "2 0 0 0\n0 3\0 0 0\n0 0 4 0\n0 0 0 5\n"s, 0},
+			bytes_case{"NulAfterTheMatrix", "2 0 0 0\n0 3 0 0\n0 0 4 0\n0 0 0 5\0\n"s, 120},
+			bytes_case{"Utf8ByteOrderMark",
+				   "\xef\xbb\xbf"
+				   "1 2 3 4\n5 6 7 8\n2 6 4 8\n3 1 1 2\n",
+				   0},
+			bytes_case{"GbkTextForNumbers", "\xd2\xbb \xb6\xfe \xc8\xfd \xcb\xc4\n", 0},
+			bytes_case{"BeyondThirtyTwoBits",
+				   "99999999999999999999 -99999999999999999999 0 0\n0 1 0 0\n0 0 1 0\n0 0 0 1\n",
+				   std::nullopt}),
 	[](const auto &p) { return p.param.name; });
 
 TEST(Hostile, RandomBytes)

@@ -55,8 +55,8 @@ TEST(Sj, MatchesTheExactDeterminantReducedModulo2To32)
 		std::array<i128, 9> e;
 		for (auto &x : e)
 			x = any(gen);
-		i128 exact = e[0] * e[4] * e[8] + e[1] * e[5] * e[6] + e[2] * e[3] * e[7] -
-				 e[2] * e[4] * e[6] - e[1] * e[3] * e[8] - e[0] * e[5] * e[7];
+		i128 exact = e[0] * e[4] * e[8] + e[1] * e[5] * e[6] + e[2] * e[3] * e[7] - e[2] * e[4] * e[6] -
+			     e[1] * e[3] * e[8] - e[0] * e[5] * e[7];
 		auto want = static_cast<int>(static_cast<std::uint32_t>(exact));
 		auto i = [&](int k) { return static_cast<int>(e[static_cast<std::size_t>(k)]); };
 		ASSERT_EQ(sj(i(0), i(1), i(2), i(3), i(4), i(5), i(6), i(7), i(8)), want) << "matrix " << n;

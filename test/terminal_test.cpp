@@ -79,8 +79,7 @@ TEST_F(Terminal, EightNumbersOnOneLineFillTwoRows)
 	det4.send("2 6 4 8\n");
 	ASSERT_TRUE(det4.expect(expected::prompt(4)));
 	det4.send("3 1 1 2\n");
-	EXPECT_TRUE(det4.expect(expected::crlf(expected::result(72))))
-		<< det4.output;
+	EXPECT_TRUE(det4.expect(expected::crlf(expected::result(72)))) << det4.output;
 }
 
 TEST_F(Terminal, ARowOnFourLinesWaitsForTheFourthNumber)
@@ -119,8 +118,8 @@ TEST_P(TerminalSignal, AtThePauseRestoresTheTerminal)
 }
 
 INSTANTIATE_TEST_SUITE_P(Fatal, TerminalSignal,
-			 testing::Values(signal_case{"InterruptKey", SIGINT, "\x03"},
-					 signal_case{"Term", SIGTERM, ""}, signal_case{"Hangup", SIGHUP, ""}),
+			 testing::Values(signal_case{"InterruptKey", SIGINT, "\x03"}, signal_case{"Term", SIGTERM, ""},
+					 signal_case{"Hangup", SIGHUP, ""}),
 			 [](const auto &p) { return p.param.name; });
 
 } // namespace

@@ -28,15 +28,12 @@ TEST_P(Texts, GbkBytesAreTheUtf8TwinInGbk)
 	EXPECT_EQ(harness::convert(text.gbk, "GBK", "UTF-8"), text.utf8);
 }
 
-INSTANTIATE_TEST_SUITE_P(Every, Texts,
-			 testing::Values(text_case{"Banner", texts::banner, 43},
-					 text_case{"Author", texts::author, 49},
-					 text_case{"Prompt1", texts::prompt[0], 29},
-					 text_case{"Prompt2", texts::prompt[1], 29},
-					 text_case{"Prompt3", texts::prompt[2], 29},
-					 text_case{"Prompt4", texts::prompt[3], 29},
-					 text_case{"Result", texts::result, 19},
-					 text_case{"PressAnyKey", texts::press_any_key, 19}),
-			 [](const auto &p) { return p.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+	Every, Texts,
+	testing::Values(text_case{"Banner", texts::banner, 43}, text_case{"Author", texts::author, 49},
+			text_case{"Prompt1", texts::prompt[0], 29}, text_case{"Prompt2", texts::prompt[1], 29},
+			text_case{"Prompt3", texts::prompt[2], 29}, text_case{"Prompt4", texts::prompt[3], 29},
+			text_case{"Result", texts::result, 19}, text_case{"PressAnyKey", texts::press_any_key, 19}),
+	[](const auto &p) { return p.param.name; });
 
 } // namespace
