@@ -60,9 +60,9 @@ void console::say(const text &t, int value)
 {
 	// Every text is a constant of ours; the result's holds one %d.
 	if (out == form::utf16) {
-		char line[96];
-		(void)std::snprintf(line, sizeof line, t.utf8, value);
-		write_utf16(line);
+		char formatted[96];
+		(void)std::snprintf(formatted, sizeof formatted, t.utf8, value);
+		write_utf16(formatted);
 	} else {
 		(void)std::printf(bytes(t), value);
 	}
