@@ -1,5 +1,6 @@
 // The whole dialogue, driving det4 through pipes as a script would.
 
+#include "cases.hpp"
 #include "expected.hpp"
 #include "harness.hpp"
 
@@ -64,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(Dialogue, Locale,
 					 locale_case{"AllOverridesCtype", {"LC_ALL=C", "LC_CTYPE=C.UTF-8"}, false},
 					 locale_case{"Utf8NotInstalled", {"LANG=xx_YY.utf8"}, true},
 					 locale_case{"Latin1NotInstalled", {"LANG=xx_YY.ISO-8859-1"}, false}),
-			 [](const auto &p) { return p.param.name; });
+			 by_name);
 
 // Arithmetic and input, each judged by the whole transcript it produces.
 struct result_case {
@@ -104,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
 			result_case{"LargestSquaredWrapsToOne",
 				    "2147483647 0 0 0\n0 2147483647 0 0\n0 0 1 0\n0 0 0 1\n", 1},
 			result_case{"LastColumnCounts", "0 0 0 2\n0 0 3 0\n0 5 0 0\n7 0 0 0\n", 210}),
-	[](const auto &p) { return p.param.name; });
+	by_name);
 
 INSTANTIATE_TEST_SUITE_P(
 	Input, Result,
@@ -116,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
 			result_case{"LettersAfterTheMatrixAreLeft", "1 2 3 4\n5 6 7 8\n2 6 4 8\n3 1 1 2 x,y\n", 72},
 			result_case{"NoLineEndAfterTheLastNumber", "1 0 0 0 0 1 0 0 0 0 1 0 0 0 0 1", 1},
 			result_case{"InputEndsAfterSixNumbers", "2 0 0 0 0 3", 0}, result_case{"EmptyInput", "", 0}),
-	[](const auto &p) { return p.param.name; });
+	by_name);
 
 // A script answering through pipes sees each prompt before det4 waits for
 // the row, so it can answer prompt by prompt.
@@ -167,6 +168,6 @@ INSTANTIATE_TEST_SUITE_P(Hostile, Streams,
 					 streams_case{"StdoutClosed", input::pipe, output::closed},
 					 streams_case{"StdoutDevFull", input::pipe, output::dev_full},
 					 streams_case{"StdoutPipeWithoutReader", input::pipe, output::no_reader}),
-			 [](const auto &p) { return p.param.name; });
+			 by_name);
 
 } // namespace

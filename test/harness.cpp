@@ -92,7 +92,10 @@ void ignore_sigpipe()
 	(void)done;
 }
 
-int wait_until(pid_t pid, clock::time_point deadline, bool &timed_out, rusage &usage)
+// Waits for det4 to end, doing `meanwhile` between looks, and kills it if
+// it is still running at the deadline.
+template <class Meanwhile>
+int wait_until(pid_t pid, clock::time_point deadline, bool &timed_out, rusage &usage, Meanwhile meanwhile)
 {
 	int st = 0;
 	while (wait4(pid, &st, WNOHANG, &usage) == 0) {
@@ -102,7 +105,7 @@ int wait_until(pid_t pid, clock::time_point deadline, bool &timed_out, rusage &u
 			timed_out = true;
 			return st;
 		}
-		std::this_thread::sleep_for(5ms);
+		meanwhile();
 	}
 	return st;
 }
@@ -305,7 +308,7 @@ result run(std::string_view in, const env &settings, input how_in, output how_ou
 	if (timed_out)
 		deadline = clock::now();
 	rusage usage{};
-	int st = wait_until(pid, deadline + 10s, timed_out, usage);
+	int st = wait_until(pid, deadline + 10s, timed_out, usage, [] { std::this_thread::sleep_for(5ms); });
 	res.ended = timed_out ? "timeout" : ending(st);
 	res.peak_kib = usage.ru_maxrss;
 	return res;
@@ -421,16 +424,10 @@ bool session::reaped()
 std::string session::finish()
 {
 	bool timed_out = false;
-	auto deadline = clock::now() + 30s;
-	while (!reaped()) {
-		if (clock::now() > deadline) {
-			(void)kill(pid, SIGKILL);
-			(void)waitpid(pid, &status, 0);
-			pid = -1;
-			timed_out = true;
-			break;
-		}
-		(void)read_some(10ms);
+	if (pid > 0) {
+		rusage ignored{};
+		status = wait_until(pid, clock::now() + 30s, timed_out, ignored, [this] { (void)read_some(10ms); });
+		pid = -1;
 	}
 	while (read_some(slave >= 0 ? 50ms : 5s)) {
 	}

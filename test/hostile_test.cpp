@@ -2,6 +2,7 @@
 // status 0 and write the whole transcript, its result the determinant of
 // whatever the reads filled.
 
+#include "cases.hpp"
 #include "expected.hpp"
 #include "harness.hpp"
 
@@ -73,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
 			bytes_case{"BeyondThirtyTwoBits",
 				   "99999999999999999999 -99999999999999999999 0 0\n0 1 0 0\n0 0 1 0\n0 0 0 1\n",
 				   std::nullopt}),
-	[](const auto &p) { return p.param.name; });
+	by_name);
 
 TEST(Hostile, RandomBytes)
 {

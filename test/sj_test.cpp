@@ -1,3 +1,4 @@
+#include "cases.hpp"
 #include "sj.hpp"
 
 #include <array>
@@ -43,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
 			case3{"ExactThoughAProductOverflows", {p16, p16, 0, p16, p16 + 1, 0, 0, 0, 1}, p16},
 			case3{"LargestSquaredWrapsToOne", {INT_MAX, 0, 0, 0, INT_MAX, 0, 0, 0, 1}, 1},
 			case3{"MostNegativeNegated", {INT_MIN, 0, 0, 0, -1, 0, 0, 0, 1}, INT_MIN}),
-	[](const auto &p) { return p.param.name; });
+	by_name);
 
 // Against the six-term Leibniz sum, computed exactly in 128 bits and then
 // reduced modulo 2^32, over full-range entries.

@@ -1,6 +1,7 @@
 // det4 at a terminal, as a person uses it: a pseudo-terminal whose other
 // side this test types into and reads from.
 
+#include "cases.hpp"
 #include "expected.hpp"
 #include "harness.hpp"
 
@@ -120,6 +121,6 @@ TEST_P(TerminalSignal, AtThePauseRestoresTheTerminal)
 INSTANTIATE_TEST_SUITE_P(Fatal, TerminalSignal,
 			 testing::Values(signal_case{"InterruptKey", SIGINT, "\x03"}, signal_case{"Term", SIGTERM, ""},
 					 signal_case{"Hangup", SIGHUP, ""}),
-			 [](const auto &p) { return p.param.name; });
+			 by_name);
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "cases.hpp"
 #include "harness.hpp"
 #include "texts.hpp"
 
@@ -34,6 +35,6 @@ INSTANTIATE_TEST_SUITE_P(
 			text_case{"Prompt1", texts::prompt[0], 29}, text_case{"Prompt2", texts::prompt[1], 29},
 			text_case{"Prompt3", texts::prompt[2], 29}, text_case{"Prompt4", texts::prompt[3], 29},
 			text_case{"Result", texts::result, 19}, text_case{"PressAnyKey", texts::press_any_key, 19}),
-	[](const auto &p) { return p.param.name; });
+	by_name);
 
 } // namespace

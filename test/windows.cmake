@@ -26,7 +26,7 @@ foreach(arch x86 x64)
 			-DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/toolchains/windows-${arch}.cmake
 			-DCMAKE_BUILD_TYPE=Release
 			-DBUILD_TESTING=OFF
-			"-DCMAKE_CXX_FLAGS=-Wall -Wextra -Wpedantic -Wconversion -Wsign-conversion -Wshadow -Werror"
+			-DCMAKE_CXX_FLAGS=-Werror
 		INSTALL_COMMAND ""
 		BUILD_ALWAYS ON)
 	add_dependencies(det4_dialogue det4_windows_${arch})
