@@ -68,9 +68,8 @@ std::vector<char *> pointers(std::vector<std::string> &strings)
 // Forks det4; `setup` runs in the child before exec and may only make
 // async-signal-safe calls.
 template <class Setup>
-pid_t start(const env &settings, Setup setup, bool terminal = false)
+pid_t start(const env &settings, Setup setup, bool terminal = false, std::vector<std::string> args = program())
 {
-	auto args = program();
 	auto vars = child_env(settings, terminal);
 	auto argv = pointers(args);
 	auto envp = pointers(vars);
@@ -169,8 +168,10 @@ env compiled_locale(const char *name)
 		{
 			path = std::filesystem::temp_directory_path() / ("det4-locales-" + std::to_string(getpid()));
 			std::filesystem::create_directories(path);
-			for (auto [locale, charmap] :
-			     {std::pair{"zh_CN.GBK", "GBK"}, {"zh_CN", "UTF-8"}, {"zh_SG", "GBK"}}) {
+			for (auto [locale, charmap] : {std::pair{"zh_CN.GBK", "GBK"},
+						       {"zh_CN.UTF-8", "UTF-8"},
+						       {"zh_CN", "UTF-8"},
+						       {"zh_SG", "GBK"}}) {
 				std::string cmd = "localedef -i zh_CN -f " + std::string(charmap) + " '" +
 						  (path / locale).string() + "' 2>&1";
 				if (std::system(cmd.c_str()) != 0)
@@ -314,7 +315,11 @@ result run(std::string_view in, const env &settings, input how_in, output how_ou
 	return res;
 }
 
-session::session(kind how, const env &settings)
+session::session(kind how, const env &settings) : session(how, settings, options{})
+{
+}
+
+session::session(kind how, const env &settings, const options &how_to_start)
 {
 	ignore_sigpipe();
 	if (how == kind::terminal) {
@@ -324,17 +329,21 @@ session::session(kind how, const env &settings)
 		(void)fcntl(master, F_SETFD, FD_CLOEXEC);
 		(void)fcntl(slave, F_SETFD, FD_CLOEXEC);
 		int s = slave;
+		bool nonblocking = how_to_start.nonblocking;
 		pid = start(
 			settings,
-			[s] {
+			[s, nonblocking] {
 				// A session of its own with the terminal as its controlling
 				// one, so that ^C reaches it as SIGINT.
 				(void)setsid();
 				(void)ioctl(s, TIOCSCTTY, 0);
+				if (nonblocking)
+					(void)fcntl(s, F_SETFL, O_NONBLOCK);
 				(void)dup2(s, 0);
 				(void)dup2(s, 1);
+				(void)dup2(s, 2);
 			},
-			true);
+			true, how_to_start.command);
 		to = from = master;
 		return;
 	}

@@ -29,8 +29,8 @@ std::string convert(std::string_view text, const char *from, const char *to);
 
 // Settings for one of the locales that the tests compile with localedef
 // into a private folder on first use, so no system locale needs generating:
-// zh_CN.GBK, and two whose names give no codeset, zh_CN in UTF-8 and
-// zh_SG in GBK.
+// zh_CN.GBK, zh_CN.UTF-8, and two whose names give no codeset, zh_CN in
+// UTF-8 and zh_SG in GBK.
 env compiled_locale(const char *name);
 
 // The determinant, reduced modulo 2^32, of the matrix that four reads of
@@ -57,7 +57,18 @@ class session {
 public:
 	enum class kind { pipes, terminal };
 
+	// How a terminal session starts, beyond the locale.
+	struct options {
+		// What runs at the terminal: det4 itself, or a shell that the
+		// test has start det4.
+		std::vector<std::string> command = program();
+		// The terminal's open file is left non-blocking, as a program
+		// that crashed may leave it.
+		bool nonblocking = false;
+	};
+
 	session(kind how, const env &settings);
+	session(kind how, const env &settings, const options &how_to_start);
 	~session();
 	session(const session &) = delete;
 	session &operator=(const session &) = delete;

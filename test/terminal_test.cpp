@@ -93,6 +93,97 @@ TEST_F(Terminal, ARowOnFourLinesWaitsForTheFourthNumber)
 	EXPECT_TRUE(det4.expect(expected::prompt(2))) << det4.output;
 }
 
+// No locale, or the C or POSIX locale, says nothing of the terminal's
+// encoding: det4 writes UTF-8, as today's terminals take (into a pipe it
+// still writes the GBK bytes, as the dialogue tests show). A named locale
+// is taken at its word.
+struct encoding_case {
+	const char *name;
+	harness::env settings;
+	bool utf8;
+	const char *compiled = nullptr; // a locale that the tests compile
+};
+
+void PrintTo(const encoding_case &c, std::ostream *os)
+{
+	*os << c.name;
+}
+
+class TerminalEncoding : public testing::TestWithParam<encoding_case> {};
+
+TEST_P(TerminalEncoding, ShowsTheDialogueInIt)
+{
+	const auto &c = GetParam();
+	session det4{session::kind::terminal, c.compiled ? harness::compiled_locale(c.compiled) : c.settings};
+	auto shown = [&](const std::string &utf8) {
+		return expected::crlf(c.utf8 ? utf8 : harness::convert(utf8, "UTF-8", "GBK"));
+	};
+	ASSERT_TRUE(det4.expect(shown(expected::banner + expected::author + expected::prompt(1)))) << det4.output;
+	det4.send("1 2 3 4 5 6 7 8 2 6 4 8 3 1 1 2\n");
+	ASSERT_TRUE(det4.expect(shown(expected::result(72) + expected::press_any_key))) << det4.output;
+	det4.send("x");
+	EXPECT_EQ(det4.finish(), "exit 0");
+}
+
+INSTANTIATE_TEST_SUITE_P(Locale, TerminalEncoding,
+			 testing::Values(encoding_case{"Unset", {}, true}, encoding_case{"C", {"LC_ALL=C"}, true},
+					 encoding_case{"Posix", {"LANG=POSIX"}, true},
+					 encoding_case{"ZhCnGbk", {}, false, "zh_CN.GBK"}),
+			 by_name);
+
+// A program before det4 may leave the terminal's open file non-blocking;
+// det4 still waits for each row, and for the key.
+TEST(TerminalLeftNonBlocking, WaitsForTheRowsAndTheKey)
+{
+	session det4{session::kind::terminal, {"LC_ALL=C.UTF-8"}, {.nonblocking = true}};
+	ASSERT_TRUE(det4.expect(expected::prompt(1))) << det4.output;
+	ASSERT_TRUE(det4.waits_for(300ms)) << det4.output;
+	det4.send("1 2 3 4\n5 6 7 8\n");
+	ASSERT_TRUE(det4.expect(expected::prompt(3))) << det4.output;
+	ASSERT_TRUE(det4.waits_for(300ms)) << det4.output;
+	det4.send("2 6 4 8\n3 1 1 2\n");
+	ASSERT_TRUE(det4.expect(expected::crlf(expected::result(72)) + expected::press_any_key)) << det4.output;
+	ASSERT_TRUE(det4.waits_for(300ms)) << det4.output;
+	det4.send("x");
+	EXPECT_EQ(det4.finish(), "exit 0");
+}
+
+// Job control at the pause, under a shell that keeps no terminal modes of
+// its own: Ctrl-Z gives the shell back a terminal that echoes, and fg
+// brings the pause back, asking again and waiting for its key.
+TEST(JobControl, CtrlZAtThePauseThenFg)
+{
+	const std::string prompt = "sh> ";
+	session sh{session::kind::terminal, {"LC_ALL=C.UTF-8", "PS1=" + prompt}, {.command = {"/bin/dash", "-i"}}};
+	ASSERT_TRUE(sh.expect(prompt)) << sh.output;
+	const termios shell_modes = sh.modes();
+
+	sh.send(harness::det4() + "\n");
+	ASSERT_TRUE(sh.expect(expected::prompt(1))) << sh.output;
+	sh.send("1 2 3 4 5 6 7 8 2 6 4 8 3 1 1 2\n");
+	ASSERT_TRUE(sh.expect(expected::crlf(expected::result(72)) + expected::press_any_key)) << sh.output;
+	ASSERT_TRUE(sh.waits_for(300ms)) << sh.output;
+
+	sh.send("\x1a"); // Ctrl-Z
+	ASSERT_TRUE(sh.expect("Stopped")) << sh.output;
+	ASSERT_TRUE(sh.expect(prompt)) << sh.output;
+	EXPECT_TRUE(harness::same_modes(sh.modes(), shell_modes));
+	sh.send("echo typed\n");
+	ASSERT_TRUE(sh.expect("echo typed\r\ntyped\r\n" + prompt)) << sh.output; // echoed, then run
+
+	sh.send("fg\n");
+	ASSERT_TRUE(sh.expect(expected::press_any_key)) << sh.output;
+	EXPECT_EQ(sh.modes().c_lflag & tcflag_t(ECHO | ICANON), 0u);
+	ASSERT_TRUE(sh.waits_for(300ms)) << sh.output;
+	sh.send("x");
+	ASSERT_TRUE(sh.expect(prompt)) << sh.output;
+	sh.send("echo status=$?\n"); // fg's status is det4's
+	ASSERT_TRUE(sh.expect("status=0\r\n" + prompt)) << sh.output;
+	EXPECT_TRUE(harness::same_modes(sh.modes(), shell_modes));
+	sh.send("exit\n");
+	EXPECT_EQ(sh.finish(), "exit 0");
+}
+
 // A signal at the pause puts the terminal back before it ends det4.
 struct signal_case {
 	const char *name;

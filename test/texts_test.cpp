@@ -9,7 +9,7 @@ namespace {
 
 struct text_case {
 	const char *name;
-	console::text text;
+	texts::text text;
 	std::size_t gbk_bytes;
 };
 

@@ -1,7 +1,8 @@
-// The Windows program at a console whose code page is not 936: wine's
-// console on a UTF-8 terminal takes code page 437, so the Chinese texts
-// can only show if det4.exe writes them as UTF-16 through the console.
+// The Windows program at wine's console, which takes its code page from the
+// locale: 936 in a Chinese one, 437 in C.UTF-8. Whatever the code page,
+// the Chinese texts must show as written, and the pause must wait.
 
+#include "cases.hpp"
 #include "expected.hpp"
 #include "harness.hpp"
 
@@ -25,20 +26,42 @@ bool console_reading(const harness::session &det4)
 	return false;
 }
 
-TEST(WindowsConsole, ShowsTheChineseTextsAndWaitsAtThePause)
+struct console_case {
+	const char *name;
+	harness::env settings;
+	const char *pause;              // what wine's command interpreter says at the pause
+	const char *compiled = nullptr; // a locale that the tests compile
+};
+
+void PrintTo(const console_case &c, std::ostream *os)
 {
-	harness::session det4(harness::session::kind::terminal, {"LC_ALL=C.UTF-8"});
+	*os << c.name;
+}
+
+class WindowsConsole : public testing::TestWithParam<console_case> {};
+
+TEST_P(WindowsConsole, ShowsTheChineseTextsAndWaitsAtThePause)
+{
+	const auto &c = GetParam();
+	harness::session det4(harness::session::kind::terminal,
+			      c.compiled ? harness::compiled_locale(c.compiled) : c.settings);
 	const char *rows[] = {"1 2 3 4\r", "5 6 7 8\r", "2 6 4 8\r", "3 1 1 2\r"}; // Enter sends CR
+	ASSERT_TRUE(det4.expect("---by Nusk、")) << det4.output;
 	for (int r = 1; r <= 4; ++r) {
 		ASSERT_TRUE(det4.expect(expected::prompt(r))) << det4.output;
 		ASSERT_TRUE(console_reading(det4));
 		det4.send(rows[r - 1]);
 	}
 	ASSERT_TRUE(det4.expect("经计算，结果为72")) << det4.output;
-	ASSERT_TRUE(det4.expect("Press any key to continue")) << det4.output;
+	ASSERT_TRUE(det4.expect(c.pause)) << det4.output;
 	ASSERT_TRUE(det4.waits_for(500ms)) << det4.output;
 	det4.send("x");
 	EXPECT_EQ(det4.finish(), "exit 0");
 }
+
+INSTANTIATE_TEST_SUITE_P(CodePage, WindowsConsole,
+			 testing::Values(console_case{"Cp936", {}, "请按任意键继续", "zh_CN.UTF-8"},
+					 console_case{"Cp437", {"LC_ALL=C.UTF-8"}, "Press any key to continue"}),
+			 by_name);
 
 } // namespace

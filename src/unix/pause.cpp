@@ -1,0 +1,147 @@
+// POSIX has no pause command: wait here for one key, echo and line editing
+// off, as a Windows console's pause does. The terminal's modes are put back
+// on every way out: the key, Ctrl-C, a signal that ends det4, and a stop
+// (Ctrl-Z), after which the pause takes the terminal again and asks again.
+
+#include "console.hpp"
+#include "console_stdio.hpp"
+
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <iterator>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+termios saved; // the terminal's modes before the pause
+termios raw;   // the pause's own: no echo, no line editing
+
+// A signal's handler only notes the signal in this pipe; the wait reads it
+// and acts, free to do what a handler may not.
+int wake[2] = {-1, -1};
+
+bool open_wake()
+{
+	if (pipe(wake) != 0)
+		return false;
+	for (int fd : wake) {
+		(void)fcntl(fd, F_SETFD, FD_CLOEXEC);
+		(void)fcntl(fd, F_SETFL, O_NONBLOCK);
+	}
+	return true;
+}
+
+constexpr int handled[] = {SIGINT, SIGTERM, SIGHUP, SIGTSTP, SIGCONT};
+
+extern "C" void note(int sig)
+{
+	int was = errno;
+	auto byte = static_cast<unsigned char>(sig);
+	(void)!write(wake[1], &byte, 1);
+	errno = was;
+}
+
+void catch_signal(int sig, struct sigaction *old = nullptr)
+{
+	struct sigaction action = {};
+	action.sa_handler = note;
+	(void)sigemptyset(&action.sa_mask);
+	(void)sigaction(sig, &action, old);
+}
+
+void act(int sig)
+{
+	switch (sig) {
+	case SIGTSTP:
+		// Stop with the modes put back, so that the shell taking over
+		// shows what is typed to it, and with the prompt's line ended.
+		(void)tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+		console::stdio::line("");
+		(void)std::signal(SIGTSTP, SIG_DFL);
+		(void)std::raise(SIGTSTP);
+		// Continued, or never stopped: an orphaned process group may
+		// not stop, and then nothing else has used the terminal.
+		catch_signal(SIGTSTP);
+		(void)tcsetattr(STDIN_FILENO, TCSAFLUSH, &raw);
+		break;
+	case SIGCONT:
+		// Back from a stop, during which the terminal was the shell's:
+		// take it again and ask again.
+		(void)tcsetattr(STDIN_FILENO, TCSAFLUSH, &raw);
+		console::say(texts::press_any_key);
+		break;
+	default:
+		// Ends det4, by the same signal, once the modes are back.
+		(void)tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+		(void)std::signal(sig, SIG_DFL);
+		(void)std::raise(sig);
+	}
+}
+
+// Waits until the terminal has input, or until `ms` milliseconds have
+// passed (-1: no limit), acting on signals meanwhile.
+bool input_within(int ms)
+{
+	for (;;) {
+		pollfd fds[] = {{STDIN_FILENO, POLLIN, 0}, {wake[0], POLLIN, 0}};
+		int n = poll(fds, std::size(fds), ms);
+		if (n < 0 && errno == EINTR)
+			continue;
+		if (n <= 0)
+			return false;
+		if ((fds[1].revents & POLLIN) != 0) {
+			unsigned char sig;
+			while (read(wake[0], &sig, 1) == 1)
+				act(sig);
+			continue;
+		}
+		return true; // input, or a hang-up that the read will report
+	}
+}
+
+bool read_key()
+{
+	unsigned char buf[32];
+	ssize_t n;
+	while ((n = read(STDIN_FILENO, buf, sizeof buf)) < 0 && errno == EINTR) {
+	}
+	return n > 0;
+}
+
+} // namespace
+
+void console::pause()
+{
+	if (!isatty(STDIN_FILENO) || tcgetattr(STDIN_FILENO, &saved) != 0 || !open_wake())
+		return;
+
+	struct sigaction old[std::size(handled)];
+	for (std::size_t k = 0; k < std::size(handled); ++k)
+		catch_signal(handled[k], &old[k]);
+
+	raw = saved;
+	raw.c_lflag &= ~tcflag_t(ICANON | ECHO);
+	raw.c_cc[VMIN] = 1;
+	raw.c_cc[VTIME] = 0;
+	// TCSAFLUSH drops what was typed ahead: only a key pressed after the
+	// prompt ends the pause.
+	if (tcsetattr(STDIN_FILENO, TCSAFLUSH, &raw) == 0) {
+		say(texts::press_any_key);
+		// One key may send several bytes (an arrow sends three); take
+		// whatever follows within a tenth of a second, so that nothing
+		// is left over for the shell.
+		if (input_within(-1) && read_key())
+			while (input_within(100) && read_key()) {
+			}
+		(void)tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+		stdio::line("");
+	}
+
+	for (std::size_t k = 0; k < std::size(handled); ++k)
+		(void)sigaction(handled[k], &old[k], nullptr);
+	(void)close(wake[0]);
+	(void)close(wake[1]);
+}
