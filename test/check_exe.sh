@@ -1,10 +1,11 @@
 #!/bin/sh
-# Usage: check_exe.sh OBJDUMP EXE x86|x64
+# Usage: check_exe.sh OBJDUMP EXE x86|x64 VERSION
 # The Windows det4.exe must be a console program of the right machine that
 # stands alone on a clean Windows: it imports from KERNEL32.dll and
-# msvcrt.dll only, and its stdio is msvcrt.dll's own.
+# msvcrt.dll only, and its stdio is msvcrt.dll's own. Its version resource
+# names the product and its version, for the file's properties.
 set -eu
-objdump=$1 exe=$2 arch=$3
+objdump=$1 exe=$2 arch=$3 version=$4
 headers=$("$objdump" -p "$exe")
 fail() { echo "$exe: $*" >&2; exit 1; }
 
@@ -24,4 +25,9 @@ msvcrt=$(printf '%s\n' "$headers" | awk '/DLL Name:/ { dll = $3 } dll == "msvcrt
 for f in puts printf scanf system; do
 	printf '%s\n' "$msvcrt" | grep -qx "$f" || fail "does not take $f from msvcrt.dll"
 done
-echo "$exe: $format console program; imports KERNEL32.dll and msvcrt.dll only; stdio from msvcrt.dll"
+
+resources=$("${objdump%objdump}windres" -i "$exe" -O rc)
+for value in '"ProductName", "det4"' "\"ProductVersion\", \"$version\"" "\"FileVersion\", \"$version\"" '"FileDescription", "[^"]'; do
+	printf '%s\n' "$resources" | grep -q "VALUE $value" || fail "has no version resource with $value"
+done
+echo "$exe: $format console program; imports KERNEL32.dll and msvcrt.dll only; stdio from msvcrt.dll; det4 $version"

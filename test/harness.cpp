@@ -24,6 +24,7 @@ extern char **environ;
 #ifndef DET4_WINE // this build has no Windows program to test
 #define DET4_WINE "wine64"
 #define DET4_WINEPREFIX ""
+#define DET4_WINEDLLPATH ""
 #endif
 
 namespace harness {
@@ -42,7 +43,8 @@ std::vector<std::string> child_env(const env &settings, bool terminal = false)
 	std::vector<std::string> all;
 	bool wine_locale = windows() && !terminal;
 	if (windows())
-		all = {"WINEPREFIX=" DET4_WINEPREFIX, "WINEDEBUG=-all", "WINEDLLOVERRIDES=mscoree,mshtml="};
+		all = {"WINEPREFIX=" DET4_WINEPREFIX, "WINEDLLPATH=" DET4_WINEDLLPATH, "WINEDEBUG=-all",
+		       "WINEDLLOVERRIDES=mscoree,mshtml="};
 	if (wine_locale)
 		all.emplace_back("LC_ALL=C");
 	for (char **e = environ; *e != nullptr; ++e) {

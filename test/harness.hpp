@@ -16,7 +16,8 @@ using namespace std::chrono_literals;
 using env = std::vector<std::string>; // NAME=value settings for one run
 
 // The program under test: $DET4, or else the det4 of this build. A Windows
-// program (a .exe) runs under wine64, in this build's wine prefix.
+// program (a .exe) runs under wine64, in this build's wine prefix, with the
+// i386 Windows DLLs that a 32-bit one needs.
 std::string det4();
 bool windows();
 std::vector<std::string> program();

@@ -1,66 +1,96 @@
-# The Windows program, cross-built with MinGW-w64 beside the native one:
-# the 32-bit det4.exe that users get has its headers and imports checked,
-# and the 64-bit one runs the dialogue suite under wine64 (32-bit wine needs
-# a kernel that runs 32-bit programs).
+# The Windows program, cross-built with MinGW-w64 beside the native one: the
+# 32-bit det4.exe that users get has its headers, imports and version
+# checked, its .zip looked into, and the dialogue suite and the console
+# test run against it under wine64, in WoW64 mode with the i386 Windows
+# DLLs of Debian's libwine:i386 (test/fetch-wine-i386.sh fetches them).
+# Where this kernel runs no 32-bit code, the suite runs in a virtual
+# machine that qemu emulates (test/vm/prepare.sh makes it).
 
 find_program(MINGW_X86_CXX i686-w64-mingw32-g++)
-find_program(MINGW_X64_CXX x86_64-w64-mingw32-g++)
-find_program(MINGW_OBJDUMP x86_64-w64-mingw32-objdump)
+find_program(MINGW_OBJDUMP NAMES i686-w64-mingw32-objdump x86_64-w64-mingw32-objdump)
 find_program(WINE64 wine64 PATHS /usr/lib/wine)
 find_program(WINESERVER NAMES wineserver64 wineserver PATHS /usr/lib/wine)
+set(cache $ENV{HOME}/.cache)
+if(DEFINED ENV{XDG_CACHE_HOME})
+	set(cache $ENV{XDG_CACHE_HOME})
+endif()
+find_path(DET4_WINE_I386_DLLS kernel32.dll
+	PATHS ${cache}/det4/wine-i386/i386-windows /usr/lib/i386-linux-gnu/wine/i386-windows NO_DEFAULT_PATH)
 
-if(NOT (MINGW_X86_CXX AND MINGW_X64_CXX AND MINGW_OBJDUMP AND WINE64 AND WINESERVER))
-	message(STATUS "Windows suite skipped: it needs g++-mingw-w64-i686, g++-mingw-w64-x86-64 and wine64")
-	add_test(NAME windows.skipped COMMAND ${CMAKE_COMMAND} -E echo
-		"Windows suite skipped: install g++-mingw-w64-i686, g++-mingw-w64-x86-64 and wine64 to run it")
+set(missing)
+foreach(need MINGW_X86_CXX MINGW_OBJDUMP WINE64 WINESERVER DET4_WINE_I386_DLLS)
+	if(NOT ${need})
+		list(APPEND missing ${need})
+	endif()
+endforeach()
+if(missing)
+	string(REPLACE ";" ", " missing "${missing}")
+	set(why "Windows suite skipped: not found: ${missing}. Install g++-mingw-w64-i686, wine and wine64 and run test/fetch-wine-i386.sh")
+	message(STATUS ${why})
+	add_test(NAME windows.skipped COMMAND ${CMAKE_COMMAND} -E echo ${why})
 	set_tests_properties(windows.skipped PROPERTIES SKIP_REGULAR_EXPRESSION "skipped")
 	return()
 endif()
+set(DET4_WINDOWS_BUILT ON)
 
 include(ExternalProject)
-foreach(arch x86 x64)
-	ExternalProject_Add(det4_windows_${arch}
-		SOURCE_DIR ${PROJECT_SOURCE_DIR}
-		BINARY_DIR ${CMAKE_CURRENT_BINARY_DIR}/windows-${arch}
-		CMAKE_ARGS
-			-DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/toolchains/windows-${arch}.cmake
-			-DCMAKE_BUILD_TYPE=Release
-			-DBUILD_TESTING=OFF
-			-DCMAKE_CXX_FLAGS=-Werror
-		INSTALL_COMMAND ""
-		BUILD_ALWAYS ON)
-	add_dependencies(det4_dialogue det4_windows_${arch})
-	add_test(NAME windows.${arch}.exe
-		COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/check_exe.sh ${MINGW_OBJDUMP}
-			${CMAKE_CURRENT_BINARY_DIR}/windows-${arch}/det4.exe ${arch})
-endforeach()
+set(exe ${CMAKE_CURRENT_BINARY_DIR}/windows-x86/det4.exe)
+ExternalProject_Add(det4_windows
+	SOURCE_DIR ${PROJECT_SOURCE_DIR}
+	BINARY_DIR ${CMAKE_CURRENT_BINARY_DIR}/windows-x86
+	CMAKE_ARGS
+		-DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/toolchains/windows-x86.cmake
+		-DCMAKE_BUILD_TYPE=Release
+		-DBUILD_TESTING=OFF
+		-DCMAKE_CXX_FLAGS=-Werror
+	INSTALL_COMMAND ""
+	BUILD_ALWAYS ON)
+add_dependencies(det4_dialogue det4_windows)
 
+add_test(NAME windows.x86.exe
+	COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/check_exe.sh ${MINGW_OBJDUMP} ${exe} x86 ${PROJECT_VERSION})
 add_test(NAME windows.x86.zip
 	COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/package_check.sh zip
 		${CMAKE_CURRENT_BINARY_DIR}/windows-x86/CPackConfig.cmake ${CMAKE_CURRENT_BINARY_DIR}/package-zip)
-
-set(wineprefix ${CMAKE_CURRENT_BINARY_DIR}/wineprefix)
-target_compile_definitions(det4_harness PRIVATE DET4_WINE="${WINE64}" DET4_WINEPREFIX="${wineprefix}")
+set_tests_properties(windows.x86.zip PROPERTIES LABELS package)
 
 # A wine prefix takes a while to create: once per run, for every case.
+set(wineprefix ${CMAKE_CURRENT_BINARY_DIR}/wineprefix)
+target_compile_definitions(det4_harness PRIVATE
+	DET4_WINE="${WINE64}" DET4_WINEPREFIX="${wineprefix}" DET4_WINEDLLPATH="${DET4_WINE_I386_DLLS}")
 add_test(NAME windows.wineprefix
-	COMMAND ${CMAKE_COMMAND} -E env WINEPREFIX=${wineprefix} WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
-		sh -c "\"$0\" wineboot --init && \"$1\" --wait" ${WINE64} ${WINESERVER})
+	COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/wineprefix.sh ${WINE64} ${WINESERVER} ${wineprefix} ${DET4_WINE_I386_DLLS})
 set_tests_properties(windows.wineprefix PROPERTIES FIXTURES_SETUP wineprefix)
 
 add_executable(det4_windows_console windows_console_test.cpp)
 target_link_libraries(det4_windows_console PRIVATE det4_harness GTest::gtest_main)
-add_dependencies(det4_windows_console det4_windows_x64)
-gtest_discover_tests(det4_windows_console
-	TEST_PREFIX windows.
-	PROPERTIES
-		ENVIRONMENT DET4=${CMAKE_CURRENT_BINARY_DIR}/windows-x64/det4.exe
-		FIXTURES_REQUIRED wineprefix
-		TIMEOUT 300)
+add_dependencies(det4_windows_console det4_windows)
 
-gtest_discover_tests(det4_dialogue
-	TEST_PREFIX windows.
-	PROPERTIES
-		ENVIRONMENT DET4=${CMAKE_CURRENT_BINARY_DIR}/windows-x64/det4.exe
-		FIXTURES_REQUIRED wineprefix
-		TIMEOUT 300)
+try_run(ia32_runs ia32_compiles ${CMAKE_CURRENT_BINARY_DIR}/ia32_probe ${CMAKE_CURRENT_SOURCE_DIR}/ia32_probe.cpp)
+if(ia32_runs EQUAL 0)
+	foreach(suite det4_dialogue det4_windows_console)
+		gtest_discover_tests(${suite}
+			TEST_PREFIX windows.x86.
+			PROPERTIES
+				ENVIRONMENT DET4=${exe}
+				FIXTURES_REQUIRED wineprefix
+				TIMEOUT 300)
+	endforeach()
+	return()
+endif()
+
+find_program(QEMU qemu-system-x86_64)
+find_path(DET4_VM vmlinuz PATHS ${cache}/det4/vm NO_DEFAULT_PATH)
+if(NOT (QEMU AND DET4_VM))
+	set(why "Windows suite skipped: this kernel runs no 32-bit code, and the virtual machine that runs it instead is not there. Install qemu-system-x86 and run test/vm/prepare.sh")
+	message(STATUS ${why})
+	add_test(NAME windows.x86.skipped COMMAND ${CMAKE_COMMAND} -E echo ${why})
+	set_tests_properties(windows.x86.skipped PROPERTIES SKIP_REGULAR_EXPRESSION "skipped")
+	return()
+endif()
+# One machine runs both programs, every case, with one wine server for all.
+add_test(NAME windows.x86.vm
+	COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/vm/run.sh ${DET4_VM}
+		env DET4=${exe} WINEPREFIX=${wineprefix} sh ${CMAKE_CURRENT_SOURCE_DIR}/wine_suite.sh ${WINESERVER}
+		$<TARGET_FILE:det4_dialogue> $<TARGET_FILE:det4_windows_console>)
+set_tests_properties(windows.x86.vm PROPERTIES FIXTURES_REQUIRED wineprefix TIMEOUT 1800)

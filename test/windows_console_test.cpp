@@ -15,10 +15,11 @@ namespace {
 using namespace std::chrono_literals;
 
 // Wine's console takes the terminal out of line mode when it first reads;
-// what is typed before that is lost, as no person types so fast.
+// what is typed before that is lost, as no person types so fast. (In an
+// emulated machine wine may take its time.)
 bool console_reading(const harness::session &det4)
 {
-	for (int tries = 0; tries < 1000; ++tries) {
+	for (int tries = 0; tries < 6000; ++tries) {
 		if ((det4.modes().c_lflag & ICANON) == 0)
 			return true;
 		std::this_thread::sleep_for(10ms);
