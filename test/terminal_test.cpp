@@ -210,7 +210,8 @@ TEST_P(TerminalSignal, AtThePauseRestoresTheTerminal)
 }
 
 INSTANTIATE_TEST_SUITE_P(Fatal, TerminalSignal,
-			 testing::Values(signal_case{"InterruptKey", SIGINT, "\x03"}, signal_case{"Term", SIGTERM, ""},
+			 testing::Values(signal_case{"InterruptKey", SIGINT, "\x03"},
+					 signal_case{"QuitKey", SIGQUIT, "\x1c"}, signal_case{"Term", SIGTERM, ""},
 					 signal_case{"Hangup", SIGHUP, ""}),
 			 by_name);
 

@@ -34,7 +34,7 @@ bool open_wake()
 	return true;
 }
 
-constexpr int handled[] = {SIGINT, SIGTERM, SIGHUP, SIGTSTP, SIGCONT};
+constexpr int handled[] = {SIGINT, SIGQUIT, SIGTERM, SIGHUP, SIGTSTP, SIGCONT};
 
 extern "C" void note(int sig)
 {
