@@ -11,6 +11,7 @@ shift 2
 unset SOURCE_DATE_EPOCH
 
 git() { command git -c safe.directory='*' -c user.name=det4 -c user.email=det4@localhost "$@"; }
+git -C "$source" rev-parse --git-dir >/dev/null 2>&1 || { echo "$source is not a git checkout"; exit 77; }
 commit=$(git -C "$source" stash create)
 commit=${commit:-$(git -C "$source" rev-parse HEAD)}
 rm -rf "$scratch"
