@@ -58,7 +58,9 @@ void console::open()
 {
 	// A reader that has gone away makes a write fail, as it does on
 	// Windows, instead of killing the program.
-	(void)std::signal(SIGPIPE, SIG_IGN);
+	struct sigaction ignore = {};
+	ignore.sa_handler = SIG_IGN;
+	(void)sigaction(SIGPIPE, &ignore, nullptr);
 	// A program before us may have left standard input non-blocking (one
 	// that crashed, say); every read would then fail at once instead of
 	// waiting for the rows. Make it wait again, as a shell does.

@@ -44,10 +44,10 @@ extern "C" void note(int sig)
 	errno = was;
 }
 
-void catch_signal(int sig, struct sigaction *old = nullptr)
+void handle(int sig, void (*handler)(int), struct sigaction *old = nullptr)
 {
 	struct sigaction action = {};
-	action.sa_handler = note;
+	action.sa_handler = handler;
 	(void)sigemptyset(&action.sa_mask);
 	(void)sigaction(sig, &action, old);
 }
@@ -60,11 +60,11 @@ void act(int sig)
 		// shows what is typed to it, and with the prompt's line ended.
 		(void)tcsetattr(STDIN_FILENO, TCSANOW, &saved);
 		console::stdio::line("");
-		(void)std::signal(SIGTSTP, SIG_DFL);
+		handle(SIGTSTP, SIG_DFL);
 		(void)std::raise(SIGTSTP);
 		// Continued, or never stopped: an orphaned process group may
 		// not stop, and then nothing else has used the terminal.
-		catch_signal(SIGTSTP);
+		handle(SIGTSTP, note);
 		(void)tcsetattr(STDIN_FILENO, TCSAFLUSH, &raw);
 		break;
 	case SIGCONT:
@@ -76,7 +76,7 @@ void act(int sig)
 	default:
 		// Ends det4, by the same signal, once the modes are back.
 		(void)tcsetattr(STDIN_FILENO, TCSANOW, &saved);
-		(void)std::signal(sig, SIG_DFL);
+		handle(sig, SIG_DFL);
 		(void)std::raise(sig);
 	}
 }
@@ -120,7 +120,7 @@ void console::pause()
 
 	struct sigaction old[std::size(handled)];
 	for (std::size_t k = 0; k < std::size(handled); ++k)
-		catch_signal(handled[k], &old[k]);
+		handle(handled[k], note, &old[k]);
 
 	raw = saved;
 	raw.c_lflag &= ~tcflag_t(ICANON | ECHO);
