@@ -1,19 +1,15 @@
 #!/bin/sh
-# Usage: check_exe.sh OBJDUMP EXE x86|x64 VERSION
-# The Windows det4.exe must be a console program of the right machine that
+# Usage: check_exe.sh OBJDUMP EXE VERSION
+# The Windows det4.exe must be a 32-bit x86 console program that
 # stands alone on a clean Windows: it imports from KERNEL32.dll and
 # msvcrt.dll only, and its stdio is msvcrt.dll's own. Its version resource
 # names the product and its version, for the file's properties.
 set -eu
-objdump=$1 exe=$2 arch=$3 version=$4
+objdump=$1 exe=$2 version=$3
 headers=$("$objdump" -p "$exe")
 fail() { echo "$exe: $*" >&2; exit 1; }
 
-case $arch in
-x86) format=pei-i386 magic=010b ;;
-x64) format=pei-x86-64 magic=020b ;;
-*) fail "unknown architecture $arch" ;;
-esac
+format=pei-i386 magic=010b
 printf '%s\n' "$headers" | grep -q "file format $format" || fail "is not $format"
 printf '%s\n' "$headers" | grep -Eq "^Magic[[:space:]]+$magic" || fail "has not the PE magic $magic"
 printf '%s\n' "$headers" | grep -Eq "^Subsystem[[:space:]]+00000003" || fail "is not a console program"

@@ -47,8 +47,7 @@ class Locale : public testing::TestWithParam<locale_case> {};
 
 TEST_P(Locale, WritesTheWholeTranscriptInItsEncoding)
 {
-	auto settings = GetParam().compiled ? harness::compiled_locale(GetParam().compiled) : GetParam().settings;
-	auto got = harness::run(rows72, settings);
+	auto got = harness::run(rows72, harness::case_locale(GetParam().settings, GetParam().compiled));
 	EXPECT_EQ(got.out, transcript(72, GetParam().utf8));
 	EXPECT_EQ(got.ended, "exit 0");
 }

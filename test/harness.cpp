@@ -191,6 +191,11 @@ env compiled_locale(const char *name)
 	return {"LOCPATH=" + made.path.string(), std::string("LC_ALL=") + name};
 }
 
+env case_locale(const env &settings, const char *compiled)
+{
+	return compiled != nullptr ? compiled_locale(compiled) : settings;
+}
+
 long long reference(std::string_view in)
 {
 	int m[4][4] = {};

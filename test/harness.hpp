@@ -33,6 +33,9 @@ std::string convert(std::string_view text, const char *from, const char *to);
 // zh_CN.GBK, zh_CN.UTF-8, and two whose names give no codeset, zh_CN in
 // UTF-8 and zh_SG in GBK.
 env compiled_locale(const char *name);
+// The settings of a test case: those of the compiled locale it names, if
+// any, else its own. (A locale is compiled only when a case needs it.)
+env case_locale(const env &settings, const char *compiled);
 
 // The determinant, reduced modulo 2^32, of the matrix that four reads of
 // "%d %d %d %d" fill from `in` (entries not filled are 0). The C library

@@ -114,7 +114,7 @@ class TerminalEncoding : public testing::TestWithParam<encoding_case> {};
 TEST_P(TerminalEncoding, ShowsTheDialogueInIt)
 {
 	const auto &c = GetParam();
-	session det4{session::kind::terminal, c.compiled ? harness::compiled_locale(c.compiled) : c.settings};
+	session det4{session::kind::terminal, harness::case_locale(c.settings, c.compiled)};
 	auto shown = [&](const std::string &utf8) {
 		return expected::crlf(c.utf8 ? utf8 : harness::convert(utf8, "UTF-8", "GBK"));
 	};

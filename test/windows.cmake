@@ -6,6 +6,15 @@
 # Where this kernel runs no 32-bit code, the suite runs in a virtual
 # machine that qemu emulates (test/vm/prepare.sh makes it).
 
+# Says in the configure output and in a skipped test why the suite cannot
+# run here.
+function(skip_windows_suite test why)
+	set(why "Windows suite skipped: ${why}")
+	message(STATUS ${why})
+	add_test(NAME ${test} COMMAND ${CMAKE_COMMAND} -E echo ${why})
+	set_tests_properties(${test} PROPERTIES SKIP_REGULAR_EXPRESSION "skipped")
+endfunction()
+
 find_program(MINGW_X86_CXX i686-w64-mingw32-g++)
 find_program(MINGW_OBJDUMP NAMES i686-w64-mingw32-objdump x86_64-w64-mingw32-objdump)
 find_program(WINE64 wine64 PATHS /usr/lib/wine)
@@ -25,10 +34,8 @@ foreach(need MINGW_X86_CXX MINGW_OBJDUMP WINE64 WINESERVER DET4_WINE_I386_DLLS)
 endforeach()
 if(missing)
 	string(REPLACE ";" ", " missing "${missing}")
-	set(why "Windows suite skipped: not found: ${missing}. Install g++-mingw-w64-i686, wine and wine64 and run test/fetch-wine-i386.sh")
-	message(STATUS ${why})
-	add_test(NAME windows.skipped COMMAND ${CMAKE_COMMAND} -E echo ${why})
-	set_tests_properties(windows.skipped PROPERTIES SKIP_REGULAR_EXPRESSION "skipped")
+	skip_windows_suite(windows.skipped
+		"not found: ${missing}. Install g++-mingw-w64-i686, wine and wine64 and run test/fetch-wine-i386.sh")
 	return()
 endif()
 set(DET4_WINDOWS_BUILT ON)
@@ -48,7 +55,7 @@ ExternalProject_Add(det4_windows
 add_dependencies(det4_dialogue det4_windows)
 
 add_test(NAME windows.x86.exe
-	COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/check_exe.sh ${MINGW_OBJDUMP} ${exe} x86 ${PROJECT_VERSION})
+	COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/check_exe.sh ${MINGW_OBJDUMP} ${exe} ${PROJECT_VERSION})
 add_test(NAME windows.x86.zip
 	COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/package_check.sh zip
 		${CMAKE_CURRENT_BINARY_DIR}/windows-x86/CPackConfig.cmake ${CMAKE_CURRENT_BINARY_DIR}/package-zip)
@@ -82,10 +89,8 @@ endif()
 find_program(QEMU qemu-system-x86_64)
 find_path(DET4_VM vmlinuz PATHS ${cache}/det4/vm NO_DEFAULT_PATH)
 if(NOT (QEMU AND DET4_VM))
-	set(why "Windows suite skipped: this kernel runs no 32-bit code, and the virtual machine that runs it instead is not there. Install qemu-system-x86 and run test/vm/prepare.sh")
-	message(STATUS ${why})
-	add_test(NAME windows.x86.skipped COMMAND ${CMAKE_COMMAND} -E echo ${why})
-	set_tests_properties(windows.x86.skipped PROPERTIES SKIP_REGULAR_EXPRESSION "skipped")
+	skip_windows_suite(windows.x86.skipped "this kernel runs no 32-bit code, and the virtual machine \
+that runs it instead is not there. Install qemu-system-x86 and run test/vm/prepare.sh")
 	return()
 endif()
 # One machine runs both programs, every case, with one wine server for all.

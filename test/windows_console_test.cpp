@@ -44,8 +44,7 @@ class WindowsConsole : public testing::TestWithParam<console_case> {};
 TEST_P(WindowsConsole, ShowsTheChineseTextsAndWaitsAtThePause)
 {
 	const auto &c = GetParam();
-	harness::session det4(harness::session::kind::terminal,
-			      c.compiled ? harness::compiled_locale(c.compiled) : c.settings);
+	harness::session det4(harness::session::kind::terminal, harness::case_locale(c.settings, c.compiled));
 	const char *rows[] = {"1 2 3 4\r", "5 6 7 8\r", "2 6 4 8\r", "3 1 1 2\r"}; // Enter sends CR
 	ASSERT_TRUE(det4.expect("---by Nusk、")) << det4.output;
 	for (int r = 1; r <= 4; ++r) {
