@@ -63,6 +63,8 @@ INSTANTIATE_TEST_SUITE_P(Dialogue, Locale,
 					 locale_case{"CtypeOverridesLang", {"LANG=C", "LC_CTYPE=C.UTF-8"}, true},
 					 locale_case{"AllOverridesCtype", {"LC_ALL=C", "LC_CTYPE=C.UTF-8"}, false},
 					 locale_case{"Utf8NotInstalled", {"LANG=xx_YY.utf8"}, true},
+					 locale_case{"Utf8WithModifier", {"LANG=xx_YY.UTF-8@euro"}, true},
+					 locale_case{"Utf7NotUtf8", {"LANG=xx_YY.UTF-7"}, false},
 					 locale_case{"Latin1NotInstalled", {"LANG=xx_YY.ISO-8859-1"}, false}),
 			 by_name);
 

@@ -115,7 +115,7 @@ bool read_key()
 
 void console::pause()
 {
-	if (!isatty(STDIN_FILENO) || tcgetattr(STDIN_FILENO, &saved) != 0 || !open_wake())
+	if (tcgetattr(STDIN_FILENO, &saved) != 0 || !open_wake())
 		return;
 
 	struct sigaction old[std::size(handled)];
