@@ -14,6 +14,7 @@ int main()
 		_exit(pid == getpid() ? 0 : 1);
 	}
 	int status = 0;
-	return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 0
-														 : 1;
+	if (child < 0 || waitpid(child, &status, 0) != child)
+		return 1;
+	return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 0 : 1;
 }
