@@ -16,6 +16,9 @@ void line(const texts::text &t);
 void say(const texts::text &t);
 // Formatted output of a text whose one conversion is %d.
 void say(const texts::text &t, int value);
+// Formatted input of one row with texts::row, each number taken modulo
+// 2^32 as msvcrt.dll takes it; an entry whose read fails keeps its value.
+void read(int (&row)[4]);
 // The command interpreter's pause: waits for a key where a person can
 // press one, returns at once where nobody can.
 void pause();

@@ -5,7 +5,6 @@
 #include "texts.hpp"
 
 #include <cstdint>
-#include <cstdio>
 
 int main()
 {
@@ -18,9 +17,7 @@ int main()
 	int m[4][4] = {};
 	for (int r = 0; r < 4; ++r) {
 		console::say(texts::prompt[r]);
-		// The count read is not needed (a hardened libc insists it be
-		// looked at, hence the !).
-		(void)!std::scanf("%d %d %d %d", &m[r][0], &m[r][1], &m[r][2], &m[r][3]);
+		console::read(m[r]);
 	}
 
 	// Expansion along the first row, wrapping modulo 2^32 as sj does.

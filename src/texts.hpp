@@ -44,6 +44,9 @@ inline constexpr text prompt[4]{
 	},
 };
 
+// The one format that reads a row, the same for all four.
+inline constexpr const char *row = "%d %d %d %d";
+
 // The one conversion is the %d of the determinant.
 inline constexpr text result{
 	"\n\xbe\xad\xbc\xc6\xcb\xe3\xa3\xac\xbd\xe1\xb9\xfb\xce\xaa%d\n\n",

@@ -110,14 +110,23 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
 	Input, Result,
-	testing::Values(result_case{"EightNumbersOnOneLine", "1 2 3 4 5 6 7 8\n2 6 4 8\n3 1 1 2\n", 72},
-			result_case{"OneNumberPerLine", "1\n2\n3\n4\n5\n6\n7\n8\n2\n6\n4\n8\n3\n1\n1\n2\n", 72},
-			result_case{"TabsAndBlankLines", "\t1\t2  3 4\n\n\n5 6 7 8\n  2 6 4 8\n3 1 1 2", 72},
-			result_case{"Signs", "-1 0 0 0\n0 +1 0 0\n0 0 +1 0\n0 0 0 1\n", -1},
-			result_case{"CommasStopEveryRead", "1,2,3,4\n5 6 7 8\n2 6 4 8\n3 1 1 2\n", 0},
-			result_case{"LettersAfterTheMatrixAreLeft", "1 2 3 4\n5 6 7 8\n2 6 4 8\n3 1 1 2 x,y\n", 72},
-			result_case{"NoLineEndAfterTheLastNumber", "1 0 0 0 0 1 0 0 0 0 1 0 0 0 0 1", 1},
-			result_case{"InputEndsAfterSixNumbers", "2 0 0 0 0 3", 0}, result_case{"EmptyInput", "", 0}),
+	testing::Values(
+		result_case{"EightNumbersOnOneLine", "1 2 3 4 5 6 7 8\n2 6 4 8\n3 1 1 2\n", 72},
+		result_case{"OneNumberPerLine", "1\n2\n3\n4\n5\n6\n7\n8\n2\n6\n4\n8\n3\n1\n1\n2\n", 72},
+		result_case{"TabsAndBlankLines", "\t1\t2  3 4\n\n\n5 6 7 8\n  2 6 4 8\n3 1 1 2", 72},
+		result_case{"Signs", "-1 0 0 0\n0 +1 0 0\n0 0 +1 0\n0 0 0 1\n", -1},
+		result_case{"CommasStopEveryRead", "1,2,3,4\n5 6 7 8\n2 6 4 8\n3 1 1 2\n", 0},
+		result_case{"LettersAfterTheMatrixAreLeft", "1 2 3 4\n5 6 7 8\n2 6 4 8\n3 1 1 2 x,y\n", 72},
+		result_case{"NoLineEndAfterTheLastNumber", "1 0 0 0 0 1 0 0 0 0 1 0 0 0 0 1", 1},
+		result_case{"InputEndsAfterSixNumbers", "2 0 0 0 0 3", 0}, result_case{"EmptyInput", "", 0},
+		// Every number is taken modulo 2^32, whatever its size.
+		result_case{"BeyondSixtyFourBitsWrap",
+			    "99999999999999999999 99999999999999999998 0 0\n1 1 0 0\n0 0 1 0\n0 0 0 1\n", 1},
+		result_case{"TwoTo64PlusFiveIsFive", "18446744073709551621 0 0 0\n0 1 0 0\n0 0 1 0\n0 0 0 1\n", 5},
+		result_case{"MinusTwoTo32MinusOneIsMinusOne", "-4294967297 0 0 0\n0 1 0 0\n0 0 1 0\n0 0 0 1\n", -1},
+		// A sign is taken even where no digit follows it; what
+		// stopped the read may start the next row's.
+		result_case{"SignThenSign", "0 1 0 0\n0 0 0 1\n0 0 1 +-3 0 0 0\n", -3}),
 	by_name);
 
 // A script answering through pipes sees each prompt before det4 waits for

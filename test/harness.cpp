@@ -198,14 +198,30 @@ env case_locale(const env &settings, const char *compiled)
 
 long long reference(std::string_view in)
 {
+	// The reads, modelled on the text itself: a position in it and the
+	// wrap rule, not the C library.
 	int m[4][4] = {};
-	std::string copy(in);
-	if (FILE *f = fmemopen(copy.data(), copy.size() + 1, "r"); f != nullptr) {
-		for (auto &row : m)
-			if (std::fscanf(f, "%d %d %d %d", &row[0], &row[1], &row[2], &row[3]) < 0)
-				break;
-		std::fclose(f);
+	std::size_t at = 0;
+	auto blank = [&] { return at < in.size() && std::string_view(" \t\n\v\f\r").find(in[at]) != in.npos; };
+	auto digit = [&] { return at < in.size() && in[at] >= '0' && in[at] <= '9'; };
+	for (auto &row : m) {
+		for (int &entry : row) {
+			while (blank())
+				++at;
+			bool negative = at < in.size() && in[at] == '-';
+			if (at < in.size() && (in[at] == '-' || in[at] == '+'))
+				++at; // gone, even where no digit follows
+			if (!digit())
+				break; // this row ends here; the next starts where it stopped
+			std::uint64_t value = 0;
+			for (; digit(); ++at)
+				value = (value * 10 + static_cast<std::uint64_t>(in[at] - '0')) %
+					(std::uint64_t(1) << 32);
+			entry = static_cast<std::int32_t>(
+				static_cast<std::uint32_t>(negative ? (1ull << 32) - value : value));
+		}
 	}
+
 	std::uint32_t det = 0;
 	int p[4] = {0, 1, 2, 3};
 	do {

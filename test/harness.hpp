@@ -38,9 +38,9 @@ env compiled_locale(const char *name);
 env case_locale(const env &settings, const char *compiled);
 
 // The determinant, reduced modulo 2^32, of the matrix that four reads of
-// "%d %d %d %d" fill from `in` (entries not filled are 0). The C library
-// does the reading, as in det4; the arithmetic is the 24-term Leibniz sum,
-// independent of det4's expansion.
+// "%d %d %d %d" fill from `in`, as msvcrt.dll reads them: each number
+// taken modulo 2^32, entries not filled 0. Both the reading and the
+// arithmetic (the 24-term Leibniz sum) are independent of det4's.
 long long reference(std::string_view in);
 
 // With input::file, `in` names the file that is standard input.

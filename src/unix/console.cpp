@@ -1,5 +1,6 @@
 #include "console.hpp"
 #include "console_stdio.hpp"
+#include "read_row.hpp"
 
 #include <clocale>
 #include <csignal>
@@ -112,4 +113,9 @@ void console::say(const texts::text &t)
 void console::say(const texts::text &t, int value)
 {
 	stdio::say(bytes(t), value);
+}
+
+void console::read(int (&row)[4])
+{
+	(void)read_row(stdin, row);
 }

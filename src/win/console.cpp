@@ -60,6 +60,14 @@ void console::say(const texts::text &t, int value)
 	write_wide(formatted);
 }
 
+void console::read(int (&row)[4])
+{
+	// msvcrt's own scanf, which takes every number modulo 2^32. The count
+	// read is not needed (a hardened libc insists it be looked at, hence
+	// the !).
+	(void)!std::scanf(texts::row, &row[0], &row[1], &row[2], &row[3]);
+}
+
 void console::pause()
 {
 	(void)std::system("pause");
