@@ -60,14 +60,46 @@ else()
 	set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 	set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 	set(CPACK_DEBIAN_PACKAGE_SECTION math)
-	set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+	set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${DET4_ARCH})
+	# dpkg-shlibdeps knows only the libraries of this machine's own
+	# architecture, so the dependency is read off the program itself, the
+	# same way for every architecture (cmake/DebDepends.cmake, at cpack
+	# time).
+	set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
 endif()
-if(DEFINED DET4_SOURCE_DATE_EPOCH)
-	# cpack takes the archives' time stamps from SOURCE_DATE_EPOCH.
-	set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/CPackSourceDateEpoch.cmake)
-	file(WRITE ${CPACK_PROJECT_CONFIG_FILE}
-		"if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})\n"
-		"\tset(ENV{SOURCE_DATE_EPOCH} ${DET4_SOURCE_DATE_EPOCH})\n"
-		"endif()\n")
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/CPackProjectConfig.cmake)
+file(GENERATE OUTPUT ${CPACK_PROJECT_CONFIG_FILE} CONTENT "\
+# cpack takes the archives' time stamps from SOURCE_DATE_EPOCH.
+if(NOT DEFINED ENV{SOURCE_DATE_EPOCH} AND NOT \"${DET4_SOURCE_DATE_EPOCH}\" STREQUAL \"\")
+	set(ENV{SOURCE_DATE_EPOCH} ${DET4_SOURCE_DATE_EPOCH})
 endif()
+if(CPACK_GENERATOR STREQUAL DEB)
+	set(DET4_PROGRAM \"$<TARGET_FILE:det4>\")
+	include(\"${PROJECT_SOURCE_DIR}/cmake/DebDepends.cmake\")
+endif()
+")
 include(CPack)
+
+# The package preset makes a .deb for every architecture named here: this
+# build's own, and each other one cross-built with its preset, into this
+# build's folder beside its own.
+set(DET4_DEB_ARCHES "" CACHE STRING "Debian architectures to make a .deb for, besides this build's own")
+if(DET4_DEB_ARCHES AND NOT WIN32)
+	include(ExternalProject)
+	foreach(arch IN LISTS DET4_DEB_ARCHES)
+		if(arch STREQUAL DET4_ARCH)
+			continue()
+		endif()
+		set(bin ${PROJECT_BINARY_DIR}/linux-${arch})
+		set(deb ${PROJECT_NAME}_${PROJECT_VERSION}_${arch}.deb)
+		ExternalProject_Add(det4_deb_${arch}
+			SOURCE_DIR ${PROJECT_SOURCE_DIR}
+			BINARY_DIR ${bin}
+			CONFIGURE_COMMAND ${CMAKE_COMMAND} -S <SOURCE_DIR> -B <BINARY_DIR> --preset linux-${arch}
+			BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR>
+			COMMAND ${CMAKE_CPACK_COMMAND} --config <BINARY_DIR>/CPackConfig.cmake -B <BINARY_DIR>/deb
+			COMMAND ${CMAKE_COMMAND} -E copy <BINARY_DIR>/deb/${deb} ${PROJECT_BINARY_DIR}/${deb}
+			INSTALL_COMMAND ""
+			BUILD_ALWAYS ON)
+	endforeach()
+endif()

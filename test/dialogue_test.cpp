@@ -47,6 +47,10 @@ class Locale : public testing::TestWithParam<locale_case> {};
 
 TEST_P(Locale, WritesTheWholeTranscriptInItsEncoding)
 {
+	// The Windows program reads no POSIX locale: one case shows that it
+	// writes the GBK bytes into a pipe even where the locale is UTF-8.
+	if (harness::windows() && std::string_view(GetParam().name) != "CUtf8")
+		GTEST_SKIP() << "det4.exe reads no locale; the CUtf8 case shows what it writes in every one";
 	auto got = harness::run(rows72, harness::case_locale(GetParam().settings, GetParam().compiled));
 	EXPECT_EQ(got.out, transcript(72, GetParam().utf8));
 	EXPECT_EQ(got.ended, "exit 0");

@@ -18,6 +18,7 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 extern char **environ;
 
@@ -125,6 +126,11 @@ std::string det4()
 	return named != nullptr && *named != '\0' ? named : DET4_BUILT;
 }
 
+std::string built()
+{
+	return DET4_BUILT;
+}
+
 bool windows()
 {
 	return det4().ends_with(".exe");
@@ -164,31 +170,13 @@ std::string convert(std::string_view text, const char *from, const char *to)
 
 env compiled_locale(const char *name)
 {
-	struct folder {
-		std::filesystem::path path;
-		folder()
-		{
-			path = std::filesystem::temp_directory_path() / ("det4-locales-" + std::to_string(getpid()));
-			std::filesystem::create_directories(path);
-			for (auto [locale, charmap] : {std::pair{"zh_CN.GBK", "GBK"},
-						       {"zh_CN.UTF-8", "UTF-8"},
-						       {"zh_CN", "UTF-8"},
-						       {"zh_SG", "GBK"}}) {
-				std::string cmd = "localedef -i zh_CN -f " + std::string(charmap) + " '" +
-						  (path / locale).string() + "' 2>&1";
-				if (std::system(cmd.c_str()) != 0)
-					throw std::runtime_error("localedef could not compile " + std::string(locale) +
-								 " (is the locales package installed?)");
-			}
-		}
-		~folder()
-		{
-			std::error_code ignored;
-			std::filesystem::remove_all(path, ignored);
-		}
-	};
-	static const folder made;
-	return {"LOCPATH=" + made.path.string(), std::string("LC_ALL=") + name};
+	// The locales test compiles them, once per test run, for every test
+	// that needs them.
+	std::filesystem::path folder = DET4_LOCALES;
+	if (!std::filesystem::exists(folder / name))
+		throw std::runtime_error(std::string("no compiled locale ") + name + " in " + folder.string() +
+					 "; run the locales test first (ctest -R '^locales$')");
+	return {"LOCPATH=" + folder.string(), std::string("LC_ALL=") + name};
 }
 
 env case_locale(const env &settings, const char *compiled)
@@ -237,7 +225,7 @@ long long reference(std::string_view in)
 	return static_cast<std::int32_t>(det);
 }
 
-result run(std::string_view in, const env &settings, input how_in, output how_out)
+result run(std::string_view in, const env &settings, input how_in, output how_out, std::vector<std::string> command)
 {
 	ignore_sigpipe();
 	int inp[2], outp[2];
@@ -247,40 +235,43 @@ result run(std::string_view in, const env &settings, input how_in, output how_ou
 		close(outp[0]);
 
 	std::string path(how_in == input::file ? in : "");
-	pid_t pid = start(settings, [&] {
-		switch (how_in) {
-		case input::pipe:
-			(void)dup2(inp[0], 0);
-			break;
-		case input::file: {
-			int f = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-			(void)dup2(f, 0);
-			break;
-		}
-		case input::closed:
-			(void)close(0);
-			break;
-		case input::directory: {
-			int d = open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-			(void)dup2(d, 0);
-			break;
-		}
-		}
-		switch (how_out) {
-		case output::pipe:
-		case output::no_reader:
-			(void)dup2(outp[1], 1);
-			break;
-		case output::closed:
-			(void)close(1);
-			break;
-		case output::dev_full: {
-			int f = open("/dev/full", O_WRONLY | O_CLOEXEC);
-			(void)dup2(f, 1);
-			break;
-		}
-		}
-	});
+	pid_t pid = start(
+		settings,
+		[&] {
+			switch (how_in) {
+			case input::pipe:
+				(void)dup2(inp[0], 0);
+				break;
+			case input::file: {
+				int f = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+				(void)dup2(f, 0);
+				break;
+			}
+			case input::closed:
+				(void)close(0);
+				break;
+			case input::directory: {
+				int d = open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+				(void)dup2(d, 0);
+				break;
+			}
+			}
+			switch (how_out) {
+			case output::pipe:
+			case output::no_reader:
+				(void)dup2(outp[1], 1);
+				break;
+			case output::closed:
+				(void)close(1);
+				break;
+			case output::dev_full: {
+				int f = open("/dev/full", O_WRONLY | O_CLOEXEC);
+				(void)dup2(f, 1);
+				break;
+			}
+			}
+		},
+		false, std::move(command));
 	close(inp[0]);
 	close(outp[1]);
 	int w = inp[1];

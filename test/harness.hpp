@@ -20,6 +20,8 @@ using env = std::vector<std::string>; // NAME=value settings for one run
 // i386 Windows DLLs that a 32-bit one needs.
 std::string det4();
 bool windows();
+// This build's own det4, whatever DET4 names.
+std::string built();
 std::vector<std::string> program();
 
 // How a run ended, as a word for assertions: "exit 0", "signal 2", "timeout".
@@ -28,10 +30,9 @@ std::string ending(int wait_status);
 // Text converted between two encodings with iconv; throws if it can't be.
 std::string convert(std::string_view text, const char *from, const char *to);
 
-// Settings for one of the locales that the tests compile with localedef
-// into a private folder on first use, so no system locale needs generating:
-// zh_CN.GBK, zh_CN.UTF-8, and two whose names give no codeset, zh_CN in
-// UTF-8 and zh_SG in GBK.
+// Settings for one of the locales that the locales test compiles into a
+// folder of this build (test/locales.sh): zh_CN.GBK, zh_CN.UTF-8, and two
+// whose names give no codeset, zh_CN in UTF-8 and zh_SG in GBK.
 env compiled_locale(const char *name);
 // The settings of a test case: those of the compiled locale it names, if
 // any, else its own. (A locale is compiled only when a case needs it.)
@@ -53,8 +54,9 @@ struct result {
 	long peak_kib = 0; // det4's peak resident set size
 };
 
-// One whole run with `in` on standard input.
-result run(std::string_view in, const env &settings, input = input::pipe, output = output::pipe);
+// One whole run of `command` with `in` on standard input.
+result run(std::string_view in, const env &settings, input = input::pipe, output = output::pipe,
+	   std::vector<std::string> command = program());
 
 // A det4 driven step by step, as a person or a script would.
 class session {

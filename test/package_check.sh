@@ -1,25 +1,31 @@
 #!/bin/sh
-# Usage: package_check.sh deb|zip CPACK_CONFIG SCRATCH
-# Builds the package with cpack and looks inside. The .deb, unpacked into a
-# scratch root, must hold a det4 in usr/bin that computes, its manual pages
-# in English and Chinese, which render without a warning, and its
-# copyright and changelog; lintian must find nothing to report. The .zip
-# must hold det4.exe, the README and the licence.
+# Usage: package_check.sh deb DEB NATIVE_DEB SCRATCH [EMULATOR...]
+#        package_check.sh zip CPACK_CONFIG SCRATCH
+# Looks inside a package. The .deb, unpacked into a scratch root, must hold
+# a det4 in usr/bin that computes (run under EMULATOR where it is for
+# another architecture), its manual pages in English and Chinese, which
+# render without a warning, and its copyright and changelog, all of these
+# the same as in this architecture's NATIVE_DEB; lintian must find nothing
+# to report. The .zip, which cpack makes here, must hold det4.exe, the
+# README and the licence.
 set -eu
-kind=$1 config=$2 scratch=$3
-rm -rf "$scratch"
-mkdir -p "$scratch"
-cpack --config "$config" -B "$scratch" >"$scratch/cpack.log" 2>&1 || { cat "$scratch/cpack.log"; exit 1; }
+kind=$1
 fail() { echo "$*" >&2; exit 1; }
 
 case $kind in
 deb)
+	deb=$2 native=$3 scratch=$4
+	shift 4
 	command -v dpkg >/dev/null || { echo "no dpkg here"; exit 77; }
-	deb=$(ls "$scratch"/*.deb)
-	dpkg-deb --field "$deb" Package Version Depends
+	rm -rf "$scratch"
+	mkdir -p "$scratch"
+	dpkg-deb --field "$deb" Package Version Architecture Depends
 	root=$scratch/root
 	dpkg -x "$deb" "$root"
-	out=$(printf '1 2 3 4\n5 6 7 8\n2 6 4 8\n3 1 1 2\n' | LC_ALL=C.UTF-8 "$root/usr/bin/det4")
+	dpkg -x "$native" "$scratch/native"
+	diff -r -x bin "$scratch/native/usr" "$root/usr" || fail "$deb and $native differ beyond usr/bin"
+	echo "manual pages, copyright and changelog: the same as in $(basename "$native")"
+	out=$(printf '1 2 3 4\n5 6 7 8\n2 6 4 8\n3 1 1 2\n' | LC_ALL=C.UTF-8 "$@" "$root/usr/bin/det4")
 	case $out in
 	*"结果为72"*) echo "usr/bin/det4 computes 72" ;;
 	*) fail "usr/bin/det4 wrote: $out" ;;
@@ -42,6 +48,10 @@ deb)
 	echo "lintian: no error and no warning"
 	;;
 zip)
+	config=$2 scratch=$3
+	rm -rf "$scratch"
+	mkdir -p "$scratch"
+	cpack --config "$config" -B "$scratch" >"$scratch/cpack.log" 2>&1 || { cat "$scratch/cpack.log"; exit 1; }
 	zip=$(ls "$scratch"/*.zip)
 	files=$(cd "$scratch" && cmake -E tar tf "$zip")
 	echo "$files"

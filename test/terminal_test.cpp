@@ -6,6 +6,7 @@
 #include "harness.hpp"
 
 #include <csignal>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -16,7 +17,11 @@ using namespace std::chrono_literals;
 
 class Terminal : public testing::Test {
 protected:
-	session det4{session::kind::terminal, {"LC_ALL=C.UTF-8"}};
+	explicit Terminal(const harness::env &settings = {"LC_ALL=C.UTF-8"}) : det4{session::kind::terminal, settings}
+	{
+	}
+
+	session det4;
 	termios before = det4.modes();
 
 	// Answers the four prompts, each once it is on the screen, sending
@@ -54,6 +59,20 @@ TEST_F(Terminal, InputTypedAheadDoesNotEndThePause)
 	ASSERT_TRUE(det4.waits_for(300ms)) << det4.output;
 	det4.send(" ");
 	EXPECT_EQ(det4.finish(), "exit 0");
+	expect_modes_restored();
+}
+
+// SIGCONT with no stop before it (kill -CONT from elsewhere) leaves the
+// prompt alone: it is still on the screen, and the pause still waits.
+TEST_F(Terminal, ContinuedWithoutAStopAsksNothingMore)
+{
+	answer();
+	det4.signal(SIGCONT);
+	ASSERT_TRUE(det4.waits_for(300ms)) << det4.output;
+	det4.send("x");
+	EXPECT_EQ(det4.finish(), "exit 0");
+	EXPECT_TRUE(det4.output.ends_with(expected::crlf(expected::result(72)) + expected::press_any_key + "\r\n"))
+		<< det4.output;
 	expect_modes_restored();
 }
 
@@ -184,6 +203,41 @@ TEST(JobControl, CtrlZAtThePauseThenFg)
 	EXPECT_EQ(sh.finish(), "exit 0");
 }
 
+// A stop that det4 cannot catch, SIGSTOP from elsewhere, after which the
+// shell's user puts the terminal's modes back: fg brings the pause back,
+// asking again on a line of its own and waiting for its key.
+TEST(JobControl, StoppedFromElsewhereThenFg)
+{
+	const std::string prompt = "sh> ";
+	session sh{session::kind::terminal, {"LC_ALL=C.UTF-8", "PS1=" + prompt}, {.command = {"/bin/dash", "-i"}}};
+	ASSERT_TRUE(sh.expect(prompt)) << sh.output;
+
+	sh.send("sh -c 'echo det4 is $$; exec " + harness::det4() + "'\n");
+	ASSERT_TRUE(sh.expect("\r\ndet4 is ")) << sh.output;
+	const pid_t det4 = std::stoi(sh.output.substr(sh.output.rfind("det4 is ") + 8));
+	ASSERT_TRUE(sh.expect(expected::prompt(1))) << sh.output;
+	sh.send("1 2 3 4 5 6 7 8 2 6 4 8 3 1 1 2\n");
+	ASSERT_TRUE(sh.expect(expected::crlf(expected::result(72)) + expected::press_any_key)) << sh.output;
+	ASSERT_TRUE(sh.waits_for(300ms)) << sh.output;
+
+	ASSERT_EQ(kill(det4, SIGSTOP), 0);
+	ASSERT_TRUE(sh.expect("Stopped")) << sh.output;
+	ASSERT_TRUE(sh.expect(prompt)) << sh.output;
+	sh.send("stty sane\n");
+	ASSERT_TRUE(sh.expect(prompt)) << sh.output;
+
+	sh.send("fg\n");
+	ASSERT_TRUE(sh.expect("\r\n" + expected::press_any_key)) << sh.output;
+	EXPECT_EQ(sh.modes().c_lflag & tcflag_t(ECHO | ICANON), 0u);
+	ASSERT_TRUE(sh.waits_for(300ms)) << sh.output;
+	sh.send("x");
+	ASSERT_TRUE(sh.expect(prompt)) << sh.output;
+	sh.send("echo status=$?\n");
+	ASSERT_TRUE(sh.expect("status=0\r\n" + prompt)) << sh.output;
+	sh.send("exit\n");
+	EXPECT_EQ(sh.finish(), "exit 0");
+}
+
 // A signal at the pause puts the terminal back before it ends det4.
 struct signal_case {
 	const char *name;
@@ -213,6 +267,73 @@ INSTANTIATE_TEST_SUITE_P(Fatal, TerminalSignal,
 			 testing::Values(signal_case{"InterruptKey", SIGINT, "\x03"},
 					 signal_case{"QuitKey", SIGQUIT, "\x1c"}, signal_case{"Term", SIGTERM, ""},
 					 signal_case{"Hangup", SIGHUP, ""}),
+			 by_name);
+
+// A signal that comes while the pause takes the terminal, as tcsetattr
+// waits for the output to drain (the terminal stopped by Ctrl-S, say),
+// interrupts the call; a shim loaded into det4 stands in for the wait. The
+// signal still counts: one that ends det4 ends it, the terminal's modes put
+// back, and after any other the pause takes place as ever. So does one that
+// comes as the pause puts the modes back, after its last look for signals.
+struct interrupted_case {
+	const char *name;
+	int sig;
+	const char *call; // the tcsetattr it comes at
+	bool waits;       // whether the pause still waits for its key
+	const char *ending;
+};
+
+void PrintTo(const interrupted_case &c, std::ostream *os)
+{
+	*os << c.name;
+}
+
+// Whether the det4 under test is this build's own, run directly, so that
+// a shim of this build can be loaded into it (not a Windows program under
+// wine, nor another architecture's under its emulator).
+bool native()
+{
+	const char *emulator = std::getenv("DET4_EMULATOR");
+	return harness::det4() == harness::built() && (emulator == nullptr || *emulator == '\0');
+}
+
+harness::env shimmed(const interrupted_case &c)
+{
+	if (!native())
+		return {"LC_ALL=C.UTF-8"};
+	// AddressSanitizer would have its own library loaded first.
+	return {"LC_ALL=C.UTF-8", "LD_PRELOAD=" DET4_EINTR_SHIM, "DET4_SHIM_SIGNAL=" + std::to_string(c.sig),
+		std::string("DET4_SHIM_CALL=") + c.call, "ASAN_OPTIONS=verify_asan_link_order=0"};
+}
+
+class TerminalInterrupted : public Terminal, public testing::WithParamInterface<interrupted_case> {
+protected:
+	TerminalInterrupted() : Terminal(shimmed(GetParam()))
+	{
+	}
+};
+
+TEST_P(TerminalInterrupted, AroundThePause)
+{
+	if (!native())
+		GTEST_SKIP() << "the shim loads only into this build's own det4, run directly";
+	ASSERT_TRUE(det4.expect(expected::prompt(1))) << det4.output;
+	det4.send("1 2 3 4 5 6 7 8 2 6 4 8 3 1 1 2\n");
+	if (GetParam().waits) {
+		const auto asked = expected::crlf(expected::result(72)) + expected::press_any_key;
+		ASSERT_TRUE(det4.expect(asked, 5s)) << det4.output;
+		ASSERT_TRUE(det4.waits_for(300ms)) << det4.output;
+		EXPECT_TRUE(det4.output.ends_with(asked)) << det4.output; // asked once
+		det4.send("x");
+	}
+	EXPECT_EQ(det4.finish(), GetParam().ending);
+	expect_modes_restored();
+}
+
+INSTANTIATE_TEST_SUITE_P(Shim, TerminalInterrupted,
+			 testing::Values(interrupted_case{"InterruptTaking", SIGINT, "TCSAFLUSH", false, "signal 2"},
+					 interrupted_case{"ContinueTaking", SIGCONT, "TCSAFLUSH", true, "exit 0"},
+					 interrupted_case{"InterruptPuttingBack", SIGINT, "TCSANOW", true, "signal 2"}),
 			 by_name);
 
 } // namespace

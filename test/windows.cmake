@@ -6,10 +6,16 @@
 # Where this kernel runs no 32-bit code, the suite runs in a virtual
 # machine that qemu emulates (test/vm/prepare.sh makes it).
 
+option(DET4_REQUIRE_WINDOWS_SUITE "Fail the configure where the Windows suite cannot run" OFF)
+option(DET4_WINDOWS_IN_VM "Run the Windows suite in the emulated machine even where this kernel runs 32-bit code" OFF)
+
 # Says in the configure output and in a skipped test why the suite cannot
-# run here.
+# run here, or fails the configure where the suite is required.
 function(skip_windows_suite test why)
 	set(why "Windows suite skipped: ${why}")
+	if(DET4_REQUIRE_WINDOWS_SUITE)
+		message(FATAL_ERROR ${why})
+	endif()
 	message(STATUS ${why})
 	add_test(NAME ${test} COMMAND ${CMAKE_COMMAND} -E echo ${why})
 	set_tests_properties(${test} PROPERTIES SKIP_REGULAR_EXPRESSION "skipped")
@@ -45,14 +51,10 @@ set(exe ${CMAKE_CURRENT_BINARY_DIR}/windows-x86/det4.exe)
 ExternalProject_Add(det4_windows
 	SOURCE_DIR ${PROJECT_SOURCE_DIR}
 	BINARY_DIR ${CMAKE_CURRENT_BINARY_DIR}/windows-x86
-	CMAKE_ARGS
-		-DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/toolchains/windows-x86.cmake
-		-DCMAKE_BUILD_TYPE=Release
-		-DBUILD_TESTING=OFF
-		-DCMAKE_CXX_FLAGS=-Werror
+	CONFIGURE_COMMAND ${CMAKE_COMMAND} -S <SOURCE_DIR> -B <BINARY_DIR> --preset windows-x86
+	BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR>
 	INSTALL_COMMAND ""
 	BUILD_ALWAYS ON)
-add_dependencies(det4_dialogue det4_windows)
 
 add_test(NAME windows.x86.exe
 	COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/check_exe.sh ${MINGW_OBJDUMP} ${exe} ${PROJECT_VERSION})
@@ -67,22 +69,17 @@ target_compile_definitions(det4_harness PRIVATE
 	DET4_WINE="${WINE64}" DET4_WINEPREFIX="${wineprefix}" DET4_WINEDLLPATH="${DET4_WINE_I386_DLLS}")
 add_test(NAME windows.wineprefix
 	COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/wineprefix.sh ${WINE64} ${WINESERVER} ${wineprefix} ${DET4_WINE_I386_DLLS})
-set_tests_properties(windows.wineprefix PROPERTIES FIXTURES_SETUP wineprefix)
+set_tests_properties(windows.wineprefix PROPERTIES FIXTURES_SETUP wineprefix FIXTURES_REQUIRED locales)
 
 add_executable(det4_windows_console windows_console_test.cpp)
 target_link_libraries(det4_windows_console PRIVATE det4_harness GTest::gtest_main)
-add_dependencies(det4_windows_console det4_windows)
 
+# The suites that run the Windows program: the terminal and hostile ones
+# test what the POSIX layer does, which the Windows program has not.
+set(suites det4_dialogue det4_differential det4_windows_console)
 try_run(ia32_runs ia32_compiles ${CMAKE_CURRENT_BINARY_DIR}/ia32_probe ${CMAKE_CURRENT_SOURCE_DIR}/ia32_probe.cpp)
-if(ia32_runs EQUAL 0)
-	foreach(suite det4_dialogue det4_windows_console)
-		gtest_discover_tests(${suite}
-			TEST_PREFIX windows.x86.
-			PROPERTIES
-				ENVIRONMENT DET4=${exe}
-				FIXTURES_REQUIRED wineprefix
-				TIMEOUT 300)
-	endforeach()
+if(ia32_runs EQUAL 0 AND NOT DET4_WINDOWS_IN_VM)
+	det4_suite(windows.x86 det4_windows ${exe} wineprefix ${suites})
 	return()
 endif()
 
@@ -93,9 +90,13 @@ if(NOT (QEMU AND DET4_VM))
 that runs it instead is not there. Install qemu-system-x86 and run test/vm/prepare.sh")
 	return()
 endif()
-# One machine runs both programs, every case, with one wine server for all.
+# One machine runs every suite, on all its processors, with one wine server
+# for all. It is the longest test by far, so it starts first.
+foreach(suite IN LISTS suites)
+	add_dependencies(${suite} det4_windows)
+endforeach()
 add_test(NAME windows.x86.vm
 	COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/vm/run.sh ${DET4_VM}
 		env DET4=${exe} WINEPREFIX=${wineprefix} sh ${CMAKE_CURRENT_SOURCE_DIR}/wine_suite.sh ${WINESERVER}
-		$<TARGET_FILE:det4_dialogue> $<TARGET_FILE:det4_windows_console>)
-set_tests_properties(windows.x86.vm PROPERTIES FIXTURES_REQUIRED wineprefix TIMEOUT 1800)
+		$<TARGET_FILE:det4_dialogue> $<TARGET_FILE:det4_differential> $<TARGET_FILE:det4_windows_console>)
+set_tests_properties(windows.x86.vm PROPERTIES FIXTURES_REQUIRED wineprefix TIMEOUT 1800 COST 1000)

@@ -1,0 +1,4 @@
+# Cross-builds for Debian's i386 with its cross toolchain (crossbuild-essential-i386).
+set(LINUX_TRIPLET i686-linux-gnu)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+include(${CMAKE_CURRENT_LIST_DIR}/linux.cmake)

@@ -1,0 +1,50 @@
+# det4 for every other Debian architecture, cross-built with Debian's cross
+# toolchain (crossbuild-essential-ARCH) and its preset, and run here under
+# qemu-user with the toolchain's libraries as its root: the pipe dialogue
+# suite, the hostile suite, the differential test and the terminal suite,
+# each test named after its architecture.
+
+option(DET4_REQUIRE_CROSS_SUITES "Fail the configure where another architecture's suite cannot run" OFF)
+
+include(ExternalProject)
+foreach(arch IN LISTS DET4_ARCHES)
+	if(arch STREQUAL DET4_ARCH)
+		continue()
+	endif()
+	set(triplet ${DET4_${arch}_TRIPLET})
+	find_program(DET4_${arch}_CXX ${triplet}-g++)
+	find_program(DET4_${arch}_EMULATOR ${DET4_${arch}_QEMU})
+	set(missing)
+	foreach(need DET4_${arch}_CXX DET4_${arch}_EMULATOR)
+		if(NOT ${need})
+			list(APPEND missing ${need})
+		endif()
+	endforeach()
+	if(missing)
+		string(REPLACE ";" ", " missing "${missing}")
+		set(why "The ${arch} suite cannot run: not found: ${missing}. Install crossbuild-essential-${arch} and qemu-user")
+		if(DET4_REQUIRE_CROSS_SUITES)
+			message(FATAL_ERROR ${why})
+		endif()
+		message(STATUS ${why})
+		add_test(NAME ${arch}.skipped COMMAND ${CMAKE_COMMAND} -E echo "skipped: ${why}")
+		set_tests_properties(${arch}.skipped PROPERTIES SKIP_REGULAR_EXPRESSION "skipped")
+		continue()
+	endif()
+
+	set(bin ${CMAKE_CURRENT_BINARY_DIR}/linux-${arch})
+	ExternalProject_Add(det4_${arch}
+		SOURCE_DIR ${PROJECT_SOURCE_DIR}
+		BINARY_DIR ${bin}
+		CONFIGURE_COMMAND ${CMAKE_COMMAND} -S <SOURCE_DIR> -B <BINARY_DIR> --preset linux-${arch}
+		BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target det4
+		INSTALL_COMMAND ""
+		BUILD_ALWAYS ON)
+	# The tests run a program by its path, so each architecture's det4 is
+	# a script that starts it under its emulator.
+	set(run ${bin}.sh)
+	file(WRITE ${run} "#!/bin/sh\n# det4 for ${arch}, under qemu-user\n"
+		"exec '${DET4_${arch}_EMULATOR}' -L '/usr/${triplet}' '${bin}/det4' \"$@\"\n")
+	file(CHMOD ${run} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+	det4_suite(${arch} det4_${arch} ${run} locales ${program_suites})
+endforeach()
