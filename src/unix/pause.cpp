@@ -52,30 +52,62 @@ void handle(int sig, void (*handler)(int), struct sigaction *old = nullptr)
 	(void)sigaction(sig, &action, old);
 }
 
+// tcsetattr, again while a signal interrupts it: TCSAFLUSH waits for the
+// output to drain, which lasts as long as the terminal is stopped (Ctrl-S).
+bool set_modes(int when, const termios &modes)
+{
+	int r;
+	while ((r = tcsetattr(STDIN_FILENO, when, &modes)) != 0 && errno == EINTR) {
+	}
+	return r == 0;
+}
+
+// Takes the terminal for the pause and asks for the key. TCSAFLUSH drops
+// what was typed ahead: only a key pressed after the prompt ends the pause.
+bool take()
+{
+	if (!set_modes(TCSAFLUSH, raw))
+		return false;
+	console::say(texts::press_any_key);
+	return true;
+}
+
+// Whether the terminal is still the pause's: whoever used it meanwhile, a
+// shell while det4 was stopped, will have put echo or line editing back on.
+bool still_ours()
+{
+	termios now;
+	return tcgetattr(STDIN_FILENO, &now) == 0 && (now.c_lflag & (ICANON | ECHO)) == 0;
+}
+
 void act(int sig)
 {
 	switch (sig) {
 	case SIGTSTP:
 		// Stop with the modes put back, so that the shell taking over
 		// shows what is typed to it, and with the prompt's line ended.
-		(void)tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+		(void)set_modes(TCSANOW, saved);
 		console::stdio::line("");
 		handle(SIGTSTP, SIG_DFL);
 		(void)std::raise(SIGTSTP);
-		// Continued, or never stopped: an orphaned process group may
-		// not stop, and then nothing else has used the terminal.
+		// Continued, or never stopped (an orphaned process group may
+		// not stop): take the terminal again and ask again. The
+		// SIGCONT that continued us then finds the terminal ours.
 		handle(SIGTSTP, note);
-		(void)tcsetattr(STDIN_FILENO, TCSAFLUSH, &raw);
+		(void)take();
 		break;
 	case SIGCONT:
-		// Back from a stop, during which the terminal was the shell's:
-		// take it again and ask again.
-		(void)tcsetattr(STDIN_FILENO, TCSAFLUSH, &raw);
-		console::say(texts::press_any_key);
+		// Continued without a stop of our own: by SIGSTOP, which we
+		// cannot catch, or with no stop at all. The prompt stands
+		// unless someone else has used the terminal meanwhile.
+		if (!still_ours()) {
+			console::stdio::line("");
+			(void)take();
+		}
 		break;
 	default:
 		// Ends det4, by the same signal, once the modes are back.
-		(void)tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+		(void)set_modes(TCSANOW, saved);
 		handle(sig, SIG_DFL);
 		(void)std::raise(sig);
 	}
@@ -126,22 +158,25 @@ void console::pause()
 	raw.c_lflag &= ~tcflag_t(ICANON | ECHO);
 	raw.c_cc[VMIN] = 1;
 	raw.c_cc[VTIME] = 0;
-	// TCSAFLUSH drops what was typed ahead: only a key pressed after the
-	// prompt ends the pause.
-	if (tcsetattr(STDIN_FILENO, TCSAFLUSH, &raw) == 0) {
-		say(texts::press_any_key);
+	if (take()) {
 		// One key may send several bytes (an arrow sends three); take
 		// whatever follows within a tenth of a second, so that nothing
 		// is left over for the shell.
 		if (input_within(-1) && read_key())
 			while (input_within(100) && read_key()) {
 			}
-		(void)tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+		(void)set_modes(TCSANOW, saved);
 		stdio::line("");
 	}
 
 	for (std::size_t k = 0; k < std::size(handled); ++k)
 		(void)sigaction(handled[k], &old[k], nullptr);
+	// A signal noted after the last look at the pipe, or while the pause
+	// could not take the terminal, now does what it does outside the
+	// pause: a Ctrl-C still ends det4, with the modes back already.
+	unsigned char sig;
+	while (::read(wake[0], &sig, 1) == 1)
+		(void)std::raise(sig);
 	(void)close(wake[0]);
 	(void)close(wake[1]);
 }
