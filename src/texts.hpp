@@ -1,5 +1,9 @@
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
+#include <string>
+
 // The dialogue's texts, each as GBK bytes and as the same text in UTF-8.
 // A unit test converts every GBK form and requires its UTF-8 twin.
 // A hex escape swallows every hex digit after it, so a literal is split
@@ -61,5 +65,18 @@ inline constexpr text press_any_key{
 };
 
 // clang-format on
+
+// Every text above, for what must hold of them all.
+inline constexpr const text *all[] = {&banner,    &author,    &prompt[0], &prompt[1],
+				      &prompt[2], &prompt[3], &result,    &press_any_key};
+
+// The length in bytes of the longest text in UTF-8, with room for the
+// 11 characters of -2147483648 where a %d stands.
+inline constexpr std::size_t longest_utf8 = [] {
+	std::size_t most = 0;
+	for (const text *t : all)
+		most = std::max(most, std::char_traits<char>::length(t->utf8));
+	return most - 2 + 11;
+}();
 
 } // namespace texts

@@ -2,6 +2,7 @@
 #include "harness.hpp"
 #include "texts.hpp"
 
+#include <cstdio>
 #include <cstring>
 #include <gtest/gtest.h>
 
@@ -36,5 +37,16 @@ INSTANTIATE_TEST_SUITE_P(
 			text_case{"Prompt3", texts::prompt[2], 29}, text_case{"Prompt4", texts::prompt[3], 29},
 			text_case{"Result", texts::result, 19}, text_case{"PressAnyKey", texts::press_any_key, 19}),
 	by_name);
+
+// The Windows console's buffers are sized by longest_utf8: every text,
+// formatted with the longest int, must fit.
+TEST(Texts, EveryOneFitsTheLongest)
+{
+	for (const texts::text *t : texts::all) {
+		char formatted[256];
+		int n = std::snprintf(formatted, sizeof formatted, t->utf8, -2147483647 - 1);
+		EXPECT_LE(static_cast<std::size_t>(n), texts::longest_utf8) << t->utf8;
+	}
+}
 
 } // namespace

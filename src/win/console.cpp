@@ -3,7 +3,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <iterator>
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
@@ -14,13 +13,17 @@ namespace {
 // a pipe, which take the GBK bytes through msvcrt's stdio as they are.
 HANDLE screen = nullptr;
 
+// Room for any text, formatted; no text has more UTF-16 units than UTF-8
+// bytes.
+constexpr std::size_t room = texts::longest_utf8 + 1;
+
 // A console shows the texts right whatever its code page when they come
 // as UTF-16 through the console API. (Bytes through msvcrt depend on the
 // code page, and on wine also on the C runtime's locale.)
 void write_wide(const char *utf8)
 {
-	wchar_t wide[128];
-	int n = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide, static_cast<int>(std::size(wide)));
+	wchar_t wide[room];
+	int n = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide, static_cast<int>(room));
 	DWORD written;
 	if (n > 1)
 		(void)WriteConsoleW(screen, wide, static_cast<DWORD>(n - 1), &written, nullptr);
@@ -55,7 +58,7 @@ void console::say(const texts::text &t, int value)
 {
 	if (screen == nullptr)
 		return stdio::say(t.gbk, value);
-	char formatted[128];
+	char formatted[room];
 	(void)std::snprintf(formatted, sizeof formatted, t.utf8, value);
 	write_wide(formatted);
 }
