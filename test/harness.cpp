@@ -184,11 +184,12 @@ env case_locale(const env &settings, const char *compiled)
 	return compiled != nullptr ? compiled_locale(compiled) : settings;
 }
 
-long long reference(std::string_view in)
+long long reference(std::string_view in, int *filled)
 {
 	// The reads, modelled on the text itself: a position in it and the
 	// wrap rule, not the C library.
 	int m[4][4] = {};
+	int count = 0;
 	std::size_t at = 0;
 	auto blank = [&] { return at < in.size() && std::string_view(" \t\n\v\f\r").find(in[at]) != in.npos; };
 	auto digit = [&] { return at < in.size() && in[at] >= '0' && in[at] <= '9'; };
@@ -207,8 +208,11 @@ long long reference(std::string_view in)
 					(std::uint64_t(1) << 32);
 			entry = static_cast<std::int32_t>(
 				static_cast<std::uint32_t>(negative ? (1ull << 32) - value : value));
+			++count;
 		}
 	}
+	if (filled != nullptr)
+		*filled = count;
 
 	std::uint32_t det = 0;
 	int p[4] = {0, 1, 2, 3};

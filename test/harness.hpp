@@ -42,7 +42,8 @@ env case_locale(const env &settings, const char *compiled);
 // "%d %d %d %d" fill from `in`, as msvcrt.dll reads them: each number
 // taken modulo 2^32, entries not filled 0. Both the reading and the
 // arithmetic (the 24-term Leibniz sum) are independent of det4's.
-long long reference(std::string_view in);
+// `filled`, where given, gets the count of entries the reads filled.
+long long reference(std::string_view in, int *filled = nullptr);
 
 // With input::file, `in` names the file that is standard input.
 enum class input { pipe, file, closed, directory };

@@ -76,14 +76,34 @@ INSTANTIATE_TEST_SUITE_P(
 				   1661992959}),
 	by_name);
 
-TEST(Hostile, RandomBytes)
+// Random bytes, drawn so that they hold numbers among the white space,
+// signs and arbitrary bytes around them: the reads fill some entries and
+// stumble somewhere.
+class RandomBytes : public testing::TestWithParam<unsigned> {};
+
+TEST_P(RandomBytes, AreReadAsMsvcrtReadsThem)
 {
-	std::mt19937 gen(4096);
+	std::mt19937 gen(GetParam());
+	const std::string digits = "0123456789", signs = "+-", blanks = " \t\n\v\f\r";
 	std::string input(4096, '\0');
-	for (auto &c : input)
-		c = static_cast<char>(gen());
+	for (auto &c : input) {
+		auto kind = gen() % 1000;
+		if (kind < 600)
+			c = digits[gen() % digits.size()];
+		else if (kind < 640)
+			c = signs[gen() % signs.size()];
+		else if (kind < 995)
+			c = blanks[gen() % blanks.size()];
+		else
+			c = static_cast<char>(gen());
+	}
+	int filled = 0;
+	(void)harness::reference(input, &filled);
+	ASSERT_GE(filled, 8) << "the input should hold numbers";
 	expect_transcript(input);
 }
+
+INSTANTIATE_TEST_SUITE_P(Hostile, RandomBytes, testing::Range(1u, 9u));
 
 // Skipping white space takes no memory: a run with 30 MB of it before the
 // numbers stays as small as one without. The input is written out a
