@@ -6,6 +6,7 @@
 # Where this kernel runs no 32-bit code, the suite runs in a virtual
 # machine that qemu emulates (test/vm/prepare.sh makes it).
 
+option(DET4_WINDOWS_SUITE "Build the Windows det4.exe and run the suites against it" ON)
 option(DET4_REQUIRE_WINDOWS_SUITE "Fail the configure where the Windows suite cannot run" OFF)
 option(DET4_WINDOWS_IN_VM "Run the Windows suite in the emulated machine even where this kernel runs 32-bit code" OFF)
 
@@ -20,6 +21,14 @@ function(skip_windows_suite test why)
 	add_test(NAME ${test} COMMAND ${CMAKE_COMMAND} -E echo ${why})
 	set_tests_properties(${test} PROPERTIES SKIP_REGULAR_EXPRESSION "skipped")
 endfunction()
+
+if(NOT DET4_WINDOWS_SUITE)
+	return()
+endif()
+if(NOT DET4_HOST_ARCH MATCHES "^(amd64|i386)$")
+	skip_windows_suite(windows.skipped "wine runs the 32-bit x86 det4.exe only on an x86 machine, and this is ${DET4_HOST_ARCH}")
+	return()
+endif()
 
 find_program(MINGW_X86_CXX i686-w64-mingw32-g++)
 find_program(MINGW_OBJDUMP NAMES i686-w64-mingw32-objdump x86_64-w64-mingw32-objdump)
