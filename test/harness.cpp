@@ -48,10 +48,16 @@ std::vector<std::string> child_env(const env &settings, bool terminal = false)
 		       "WINEDLLOVERRIDES=mscoree,mshtml="};
 	if (wine_locale)
 		all.emplace_back("LC_ALL=C");
+	// A setting of the run's replaces the variable of the same name.
+	auto set_here = [&](std::string_view v) {
+		auto name = v.substr(0, v.find('=') + 1);
+		return !wine_locale && std::any_of(settings.begin(), settings.end(),
+						   [&](const std::string &s) { return s.starts_with(name); });
+	};
 	for (char **e = environ; *e != nullptr; ++e) {
 		std::string_view v(*e);
 		if (!v.starts_with("LANG=") && !v.starts_with("LANGUAGE=") && !v.starts_with("LC_") &&
-		    !v.starts_with("LOCPATH="))
+		    !v.starts_with("LOCPATH=") && !set_here(v))
 			all.emplace_back(v);
 	}
 	if (!wine_locale)

@@ -288,22 +288,24 @@ void PrintTo(const interrupted_case &c, std::ostream *os)
 	*os << c.name;
 }
 
-// Whether the det4 under test is this build's own, run directly, so that
-// a shim of this build can be loaded into it (not a Windows program under
-// wine, nor another architecture's under its emulator).
+// Whether the det4 under test is this build's own, so that a shim of this
+// build can be loaded into it (not a Windows program under wine, nor
+// another architecture's under its emulator).
 bool native()
 {
-	const char *emulator = std::getenv("DET4_EMULATOR");
-	return harness::det4() == harness::built() && (emulator == nullptr || *emulator == '\0');
+	return harness::det4() == harness::built();
 }
 
 harness::env shimmed(const interrupted_case &c)
 {
 	if (!native())
 		return {"LC_ALL=C.UTF-8"};
-	// AddressSanitizer would have its own library loaded first.
+	// AddressSanitizer would have its own library loaded first; its other
+	// options stay as the test run set them.
+	const char *asan = std::getenv("ASAN_OPTIONS");
 	return {"LC_ALL=C.UTF-8", "LD_PRELOAD=" DET4_EINTR_SHIM, "DET4_SHIM_SIGNAL=" + std::to_string(c.sig),
-		std::string("DET4_SHIM_CALL=") + c.call, "ASAN_OPTIONS=verify_asan_link_order=0"};
+		std::string("DET4_SHIM_CALL=") + c.call,
+		std::string("ASAN_OPTIONS=") + (asan != nullptr ? asan : "") + ":verify_asan_link_order=0"};
 }
 
 class TerminalInterrupted : public Terminal, public testing::WithParamInterface<interrupted_case> {
