@@ -1,8 +1,9 @@
 # The Windows program, cross-built with MinGW-w64 beside the native one: the
 # 32-bit det4.exe that users get has its headers, imports and version
-# checked, its .zip looked into, and the dialogue suite and the console
-# test run against it under wine64, in WoW64 mode with the i386 Windows
-# DLLs of Debian's libwine:i386 (test/fetch-wine-i386.sh fetches them).
+# checked, its .zip looked into, and the dialogue suite, the differential
+# test and the console test run against it under wine64, in WoW64 mode with
+# the i386 Windows DLLs of Debian's libwine:i386 (test/fetch-wine-i386.sh
+# fetches them).
 # Where this kernel runs no 32-bit code, the suite runs in a virtual
 # machine that qemu emulates (test/vm/prepare.sh makes it).
 
