@@ -80,5 +80,7 @@ void console::say(const texts::text &t, int value)
 
 void console::read(int (&row)[4])
 {
+	// texts::row as msvcrt.dll's scanf reads it; glibc's %d would leave a
+	// number beyond int undefined.
 	(void)read_row(stdin, row);
 }
