@@ -85,21 +85,13 @@ include(CPack)
 # build's folder beside its own.
 set(DET4_DEB_ARCHES "" CACHE STRING "Debian architectures to make a .deb for, besides this build's own")
 if(DET4_DEB_ARCHES AND NOT WIN32)
-	include(ExternalProject)
 	foreach(arch IN LISTS DET4_DEB_ARCHES)
 		if(arch STREQUAL DET4_ARCH)
 			continue()
 		endif()
-		set(bin ${PROJECT_BINARY_DIR}/linux-${arch})
 		set(deb ${PROJECT_NAME}_${PROJECT_VERSION}_${arch}.deb)
-		ExternalProject_Add(det4_deb_${arch}
-			SOURCE_DIR ${PROJECT_SOURCE_DIR}
-			BINARY_DIR ${bin}
-			CONFIGURE_COMMAND ${CMAKE_COMMAND} -S <SOURCE_DIR> -B <BINARY_DIR> --preset linux-${arch}
-			BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR>
+		det4_preset_build(det4_deb_${arch} linux-${arch} ${PROJECT_BINARY_DIR}/linux-${arch}
 			COMMAND ${CMAKE_CPACK_COMMAND} --config <BINARY_DIR>/CPackConfig.cmake -B <BINARY_DIR>/deb
-			COMMAND ${CMAKE_COMMAND} -E copy <BINARY_DIR>/deb/${deb} ${PROJECT_BINARY_DIR}/${deb}
-			INSTALL_COMMAND ""
-			BUILD_ALWAYS ON)
+			COMMAND ${CMAKE_COMMAND} -E copy <BINARY_DIR>/deb/${deb} ${PROJECT_BINARY_DIR}/${deb})
 	endforeach()
 endif()

@@ -10,7 +10,6 @@ if(NOT DET4_CROSS_SUITES)
 	return()
 endif()
 
-include(ExternalProject)
 foreach(arch IN LISTS DET4_ARCHES)
 	if(arch STREQUAL DET4_ARCH)
 		continue()
@@ -18,32 +17,16 @@ foreach(arch IN LISTS DET4_ARCHES)
 	set(triplet ${DET4_${arch}_TRIPLET})
 	find_program(DET4_${arch}_CXX ${triplet}-g++)
 	find_program(DET4_${arch}_EMULATOR ${DET4_${arch}_QEMU})
-	set(missing)
-	foreach(need DET4_${arch}_CXX DET4_${arch}_EMULATOR)
-		if(NOT ${need})
-			list(APPEND missing ${need})
-		endif()
-	endforeach()
+	det4_not_found(missing DET4_${arch}_CXX DET4_${arch}_EMULATOR)
 	if(missing)
-		string(REPLACE ";" ", " missing "${missing}")
-		set(why "The ${arch} suite cannot run: not found: ${missing}. Install crossbuild-essential-${arch} and qemu-user")
-		if(DET4_REQUIRE_CROSS_SUITES)
-			message(FATAL_ERROR ${why})
-		endif()
-		message(STATUS ${why})
-		add_test(NAME ${arch}.skipped COMMAND ${CMAKE_COMMAND} -E echo "skipped: ${why}")
-		set_tests_properties(${arch}.skipped PROPERTIES SKIP_REGULAR_EXPRESSION "skipped")
+		det4_skip_suite(${arch}.skipped "${DET4_REQUIRE_CROSS_SUITES}"
+			"not found: ${missing}. Install crossbuild-essential-${arch} and qemu-user")
 		continue()
 	endif()
 
 	set(bin ${CMAKE_CURRENT_BINARY_DIR}/linux-${arch})
-	ExternalProject_Add(det4_${arch}
-		SOURCE_DIR ${PROJECT_SOURCE_DIR}
-		BINARY_DIR ${bin}
-		CONFIGURE_COMMAND ${CMAKE_COMMAND} -S <SOURCE_DIR> -B <BINARY_DIR> --preset linux-${arch}
-		BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target det4
-		INSTALL_COMMAND ""
-		BUILD_ALWAYS ON)
+	det4_preset_build(det4_${arch} linux-${arch} ${bin} --target det4)
+
 	# The tests run a program by its path, so each architecture's det4 is
 	# a script that starts it under its emulator.
 	set(run ${bin}.sh)

@@ -8,8 +8,10 @@ set -eu
 folder=$1
 rm -rf "$folder"
 mkdir -p "$folder"
-for spec in zh_CN.GBK:GBK zh_CN.UTF-8:UTF-8 zh_CN:UTF-8 zh_SG:GBK; do
-	localedef -i zh_CN -f "${spec#*:}" "$folder/${spec%%:*}" ||
-		{ echo "localedef could not compile ${spec%%:*} (is the locales package installed?)" >&2; exit 1; }
+# Each locale's name, then its character set, after a colon.
+for pair in zh_CN.GBK:GBK zh_CN.UTF-8:UTF-8 zh_CN:UTF-8 zh_SG:GBK; do
+	locale=${pair%%:*} charmap=${pair#*:}
+	localedef -i zh_CN -f "$charmap" "$folder/$locale" ||
+		{ echo "localedef could not compile $locale (is the locales package installed?)" >&2; exit 1; }
 done
 echo "$folder: zh_CN.GBK zh_CN.UTF-8 zh_CN zh_SG"

@@ -11,23 +11,12 @@ option(DET4_WINDOWS_SUITE "Build the Windows det4.exe and run the suites against
 option(DET4_REQUIRE_WINDOWS_SUITE "Fail the configure where the Windows suite cannot run" OFF)
 option(DET4_WINDOWS_IN_VM "Run the Windows suite in the emulated machine even where this kernel runs 32-bit code" OFF)
 
-# Says in the configure output and in a skipped test why the suite cannot
-# run here, or fails the configure where the suite is required.
-function(skip_windows_suite test why)
-	set(why "Windows suite skipped: ${why}")
-	if(DET4_REQUIRE_WINDOWS_SUITE)
-		message(FATAL_ERROR ${why})
-	endif()
-	message(STATUS ${why})
-	add_test(NAME ${test} COMMAND ${CMAKE_COMMAND} -E echo ${why})
-	set_tests_properties(${test} PROPERTIES SKIP_REGULAR_EXPRESSION "skipped")
-endfunction()
-
 if(NOT DET4_WINDOWS_SUITE)
 	return()
 endif()
 if(NOT DET4_HOST_ARCH MATCHES "^(amd64|i386)$")
-	skip_windows_suite(windows.skipped "wine runs the 32-bit x86 det4.exe only on an x86 machine, and this is ${DET4_HOST_ARCH}")
+	det4_skip_suite(windows.skipped "${DET4_REQUIRE_WINDOWS_SUITE}"
+		"wine runs the 32-bit x86 det4.exe only on an x86 machine, and this is ${DET4_HOST_ARCH}")
 	return()
 endif()
 
@@ -42,29 +31,16 @@ endif()
 find_path(DET4_WINE_I386_DLLS kernel32.dll
 	PATHS ${cache}/det4/wine-i386/i386-windows /usr/lib/i386-linux-gnu/wine/i386-windows NO_DEFAULT_PATH)
 
-set(missing)
-foreach(need MINGW_X86_CXX MINGW_OBJDUMP WINE64 WINESERVER DET4_WINE_I386_DLLS)
-	if(NOT ${need})
-		list(APPEND missing ${need})
-	endif()
-endforeach()
+det4_not_found(missing MINGW_X86_CXX MINGW_OBJDUMP WINE64 WINESERVER DET4_WINE_I386_DLLS)
 if(missing)
-	string(REPLACE ";" ", " missing "${missing}")
-	skip_windows_suite(windows.skipped
+	det4_skip_suite(windows.skipped "${DET4_REQUIRE_WINDOWS_SUITE}"
 		"not found: ${missing}. Install g++-mingw-w64-i686, wine and wine64 and run test/fetch-wine-i386.sh")
 	return()
 endif()
 set(DET4_WINDOWS_BUILT ON)
 
-include(ExternalProject)
 set(exe ${CMAKE_CURRENT_BINARY_DIR}/windows-x86/det4.exe)
-ExternalProject_Add(det4_windows
-	SOURCE_DIR ${PROJECT_SOURCE_DIR}
-	BINARY_DIR ${CMAKE_CURRENT_BINARY_DIR}/windows-x86
-	CONFIGURE_COMMAND ${CMAKE_COMMAND} -S <SOURCE_DIR> -B <BINARY_DIR> --preset windows-x86
-	BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR>
-	INSTALL_COMMAND ""
-	BUILD_ALWAYS ON)
+det4_preset_build(det4_windows windows-x86 ${CMAKE_CURRENT_BINARY_DIR}/windows-x86)
 
 add_test(NAME windows.x86.exe
 	COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/check_exe.sh ${MINGW_OBJDUMP} ${exe} ${PROJECT_VERSION})
@@ -96,8 +72,8 @@ endif()
 find_program(QEMU qemu-system-x86_64)
 find_path(DET4_VM vmlinuz PATHS ${cache}/det4/vm NO_DEFAULT_PATH)
 if(NOT (QEMU AND DET4_VM))
-	skip_windows_suite(windows.x86.skipped "this kernel runs no 32-bit code, and the virtual machine \
-that runs it instead is not there. Install qemu-system-x86 and run test/vm/prepare.sh")
+	det4_skip_suite(windows.x86.skipped "${DET4_REQUIRE_WINDOWS_SUITE}" "this kernel runs no 32-bit code, and the \
+virtual machine that runs it instead is not there. Install qemu-system-x86 and run test/vm/prepare.sh")
 	return()
 endif()
 # One machine runs every suite, on all its processors, with one wine server
