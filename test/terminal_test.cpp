@@ -238,6 +238,22 @@ TEST(JobControl, StoppedFromElsewhereThenFg)
 	EXPECT_EQ(sh.finish(), "exit 0");
 }
 
+// A signal that det4 was started with ignored stays ignored at the pause:
+// Ctrl-C there does nothing, and the key still ends it.
+TEST(TerminalSignalIgnored, InterruptKeyAtThePauseDoesNothing)
+{
+	session det4{session::kind::terminal,
+		     {"LC_ALL=C.UTF-8"},
+		     {.command = {"/bin/sh", "-c", "trap '' INT; exec \"$0\"", harness::det4()}}};
+	ASSERT_TRUE(det4.expect(expected::prompt(1))) << det4.output;
+	det4.send("1 2 3 4 5 6 7 8 2 6 4 8 3 1 1 2\n");
+	ASSERT_TRUE(det4.expect(expected::crlf(expected::result(72)) + expected::press_any_key)) << det4.output;
+	det4.send("\x03");
+	ASSERT_TRUE(det4.waits_for(300ms)) << det4.output;
+	det4.send("x");
+	EXPECT_EQ(det4.finish(), "exit 0");
+}
+
 // A signal at the pause puts the terminal back before it ends det4.
 struct signal_case {
 	const char *name;

@@ -150,9 +150,14 @@ void console::pause()
 	if (tcgetattr(STDIN_FILENO, &saved) != 0 || !open_wake())
 		return;
 
+	// A signal that det4 was started with ignored (trap '' INT, say) stays
+	// ignored at the pause too.
 	struct sigaction old[std::size(handled)];
-	for (std::size_t k = 0; k < std::size(handled); ++k)
-		handle(handled[k], note, &old[k]);
+	for (std::size_t k = 0; k < std::size(handled); ++k) {
+		(void)sigaction(handled[k], nullptr, &old[k]);
+		if (old[k].sa_handler != SIG_IGN)
+			handle(handled[k], note);
+	}
 
 	raw = saved;
 	raw.c_lflag &= ~tcflag_t(ICANON | ECHO);
