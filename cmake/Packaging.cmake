@@ -60,7 +60,9 @@ else()
 	set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 	set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 	set(CPACK_DEBIAN_PACKAGE_SECTION math)
-	set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${DET4_ARCH})
+	if(DET4_ARCH)
+		set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${DET4_ARCH})
+	endif()
 	# dpkg-shlibdeps knows only the libraries of this machine's own
 	# architecture, so the dependency is read off the program itself, the
 	# same way for every architecture (cmake/DebDepends.cmake, at cpack
@@ -87,6 +89,10 @@ set(DET4_DEB_ARCHES "" CACHE STRING "Debian architectures to make a .deb for, be
 if(DET4_DEB_ARCHES AND NOT WIN32)
 	foreach(arch IN LISTS DET4_DEB_ARCHES)
 		if(arch STREQUAL DET4_ARCH)
+			continue()
+		endif()
+		if(NOT DET4_${arch}_CXX)
+			message(STATUS "No .deb for ${arch}: ${DET4_${arch}_TRIPLET}-g++ not found; install crossbuild-essential-${arch}")
 			continue()
 		endif()
 		set(deb ${PROJECT_NAME}_${PROJECT_VERSION}_${arch}.deb)

@@ -15,8 +15,6 @@ foreach(arch IN LISTS DET4_ARCHES)
 		continue()
 	endif()
 	set(triplet ${DET4_${arch}_TRIPLET})
-	find_program(DET4_${arch}_CXX ${triplet}-g++)
-	find_program(DET4_${arch}_EMULATOR ${DET4_${arch}_QEMU})
 	det4_not_found(missing DET4_${arch}_CXX DET4_${arch}_EMULATOR)
 	if(missing)
 		det4_skip_suite(${arch}.skipped "${DET4_REQUIRE_CROSS_SUITES}"

@@ -14,9 +14,9 @@ option(DET4_WINDOWS_IN_VM "Run the Windows suite in the emulated machine even wh
 if(NOT DET4_WINDOWS_SUITE)
 	return()
 endif()
-if(NOT DET4_HOST_ARCH MATCHES "^(amd64|i386)$")
+if(NOT DET4_ARCH MATCHES "^(amd64|i386)$")
 	det4_skip_suite(windows.skipped "${DET4_REQUIRE_WINDOWS_SUITE}"
-		"wine runs the 32-bit x86 det4.exe only on an x86 machine, and this is ${DET4_HOST_ARCH}")
+		"wine runs the 32-bit x86 det4.exe only on an x86 machine, and this is ${DET4_ARCH}")
 	return()
 endif()
 
