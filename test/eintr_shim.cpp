@@ -4,14 +4,17 @@
 // terminal never holds it back, so the shim stands in. The signal named by
 // number in DET4_SHIM_SIGNAL is raised first, for det4's handler to note.
 // With DET4_SHIM_CALL=TCSANOW the signal comes instead at the first call
-// that does not wait, which then goes through.
+// that does not wait, which then goes through. The file DET4_SHIM_FIRED is
+// made when the signal is raised, so that a test knows the shim was there.
 
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <termios.h>
+#include <unistd.h>
 
 extern "C" int tcsetattr(int fd, int when, const termios *modes) noexcept
 {
@@ -23,6 +26,8 @@ extern "C" int tcsetattr(int fd, int when, const termios *modes) noexcept
 	int at = call != nullptr && std::strcmp(call, "TCSANOW") == 0 ? TCSANOW : TCSAFLUSH;
 	if (sig != nullptr && when == at && !raised) {
 		raised = true;
+		if (const char *fired = std::getenv("DET4_SHIM_FIRED"); fired != nullptr)
+			(void)close(open(fired, O_WRONLY | O_CREAT | O_CLOEXEC, 0600));
 		(void)std::raise(std::atoi(sig));
 		if (when == TCSAFLUSH) {
 			errno = EINTR;

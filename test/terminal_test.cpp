@@ -7,13 +7,26 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <string_view>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
 using harness::session;
 using namespace std::chrono_literals;
+
+// A word for the shell that stands for `text` as it is, blanks and all.
+std::string quoted(const std::string &text)
+{
+	std::string word = "'";
+	for (char c : text)
+		word += c == '\'' ? std::string("'\\''") : std::string(1, c);
+	return word + "'";
+}
 
 class Terminal : public testing::Test {
 protected:
@@ -177,7 +190,7 @@ TEST(JobControl, CtrlZAtThePauseThenFg)
 	ASSERT_TRUE(sh.expect(prompt)) << sh.output;
 	const termios shell_modes = sh.modes();
 
-	sh.send(harness::det4() + "\n");
+	sh.send(quoted(harness::det4()) + "\n");
 	ASSERT_TRUE(sh.expect(expected::prompt(1))) << sh.output;
 	sh.send("1 2 3 4 5 6 7 8 2 6 4 8 3 1 1 2\n");
 	ASSERT_TRUE(sh.expect(expected::crlf(expected::result(72)) + expected::press_any_key)) << sh.output;
@@ -212,7 +225,7 @@ TEST(JobControl, StoppedFromElsewhereThenFg)
 	session sh{session::kind::terminal, {"LC_ALL=C.UTF-8", "PS1=" + prompt}, {.command = {"/bin/dash", "-i"}}};
 	ASSERT_TRUE(sh.expect(prompt)) << sh.output;
 
-	sh.send("sh -c 'echo det4 is $$; exec " + harness::det4() + "'\n");
+	sh.send("sh -c 'echo det4 is $$; exec \"$0\"' " + quoted(harness::det4()) + "\n");
 	ASSERT_TRUE(sh.expect("\r\ndet4 is ")) << sh.output;
 	const pid_t det4 = std::stoi(sh.output.substr(sh.output.rfind("det4 is ") + 8));
 	ASSERT_TRUE(sh.expect(expected::prompt(1))) << sh.output;
@@ -236,22 +249,6 @@ TEST(JobControl, StoppedFromElsewhereThenFg)
 	ASSERT_TRUE(sh.expect("status=0\r\n" + prompt)) << sh.output;
 	sh.send("exit\n");
 	EXPECT_EQ(sh.finish(), "exit 0");
-}
-
-// A signal that det4 was started with ignored stays ignored at the pause:
-// Ctrl-C there does nothing, and the key still ends it.
-TEST(TerminalSignalIgnored, InterruptKeyAtThePauseDoesNothing)
-{
-	session det4{session::kind::terminal,
-		     {"LC_ALL=C.UTF-8"},
-		     {.command = {"/bin/sh", "-c", "trap '' INT; exec \"$0\"", harness::det4()}}};
-	ASSERT_TRUE(det4.expect(expected::prompt(1))) << det4.output;
-	det4.send("1 2 3 4 5 6 7 8 2 6 4 8 3 1 1 2\n");
-	ASSERT_TRUE(det4.expect(expected::crlf(expected::result(72)) + expected::press_any_key)) << det4.output;
-	det4.send("\x03");
-	ASSERT_TRUE(det4.waits_for(300ms)) << det4.output;
-	det4.send("x");
-	EXPECT_EQ(det4.finish(), "exit 0");
 }
 
 // A signal at the pause puts the terminal back before it ends det4.
@@ -285,6 +282,35 @@ INSTANTIATE_TEST_SUITE_P(Fatal, TerminalSignal,
 					 signal_case{"Hangup", SIGHUP, ""}),
 			 by_name);
 
+// A signal that det4 was started with ignored (trap '' INT, say) stays
+// ignored at the pause: it neither ends det4 nor stops it, and the key still
+// ends the pause.
+class TerminalSignalIgnored : public testing::TestWithParam<signal_case> {};
+
+TEST_P(TerminalSignalIgnored, AtThePauseDoesNothing)
+{
+	const auto &c = GetParam();
+	const std::string trap = "trap '' " + std::string(sigabbrev_np(c.sig)) + "; exec \"$0\"";
+	session det4{
+		session::kind::terminal, {"LC_ALL=C.UTF-8"}, {.command = {"/bin/sh", "-c", trap, harness::det4()}}};
+	ASSERT_TRUE(det4.expect(expected::prompt(1))) << det4.output;
+	det4.send("1 2 3 4 5 6 7 8 2 6 4 8 3 1 1 2\n");
+	ASSERT_TRUE(det4.expect(expected::crlf(expected::result(72)) + expected::press_any_key)) << det4.output;
+	if (*c.keys != '\0')
+		det4.send(c.keys);
+	else
+		det4.signal(c.sig);
+	ASSERT_TRUE(det4.waits_for(300ms)) << det4.output;
+	det4.send("x");
+	EXPECT_EQ(det4.finish(), "exit 0");
+}
+
+INSTANTIATE_TEST_SUITE_P(Ignored, TerminalSignalIgnored,
+			 testing::Values(signal_case{"InterruptKey", SIGINT, "\x03"},
+					 signal_case{"QuitKey", SIGQUIT, "\x1c"},
+					 signal_case{"StopKey", SIGTSTP, "\x1a"}, signal_case{"Hangup", SIGHUP, ""}),
+			 by_name);
+
 // A signal that comes while the pause takes the terminal, as tcsetattr
 // waits for the output to drain (the terminal stopped by Ctrl-S, say),
 // interrupts the call; a shim loaded into det4 stands in for the wait. The
@@ -304,23 +330,40 @@ void PrintTo(const interrupted_case &c, std::ostream *os)
 	*os << c.name;
 }
 
-// Whether the det4 under test is this build's own, so that a shim of this
-// build can be loaded into it (not a Windows program under wine, nor
-// another architecture's under its emulator).
-bool native()
+// Why the shim cannot be loaded into the det4 under test, or nothing: it
+// must be this build's own (not a Windows program under wine, nor another
+// architecture's under its emulator), and the loader splits LD_PRELOAD at
+// blanks and colons.
+const char *no_shim()
 {
-	return harness::det4() == harness::built();
+	if (harness::det4() != harness::built())
+		return "the shim loads only into this build's own det4";
+	if (std::string_view(DET4_EINTR_SHIM).find_first_of(" \t:") != std::string_view::npos)
+		return "the shim's path holds a blank or a colon, which LD_PRELOAD cannot take";
+	return nullptr;
+}
+
+// The file that the shim makes when it fires.
+std::string fired(const char *name)
+{
+	return (std::filesystem::temp_directory_path() / ("det4-shim-" + std::to_string(getpid()) + "-" + name))
+		.string();
 }
 
 harness::env shimmed(const interrupted_case &c)
 {
-	if (!native())
+	if (no_shim() != nullptr)
 		return {"LC_ALL=C.UTF-8"};
 	// AddressSanitizer would have its own library loaded first; its other
 	// options stay as the test run set them.
+	std::error_code ignored;
+	std::filesystem::remove(fired(c.name), ignored); // left by an earlier run
 	const char *asan = std::getenv("ASAN_OPTIONS");
-	return {"LC_ALL=C.UTF-8", "LD_PRELOAD=" DET4_EINTR_SHIM, "DET4_SHIM_SIGNAL=" + std::to_string(c.sig),
+	return {"LC_ALL=C.UTF-8",
+		"LD_PRELOAD=" DET4_EINTR_SHIM,
+		"DET4_SHIM_SIGNAL=" + std::to_string(c.sig),
 		std::string("DET4_SHIM_CALL=") + c.call,
+		"DET4_SHIM_FIRED=" + fired(c.name),
 		std::string("ASAN_OPTIONS=") + (asan != nullptr ? asan : "") + ":verify_asan_link_order=0"};
 }
 
@@ -333,8 +376,8 @@ protected:
 
 TEST_P(TerminalInterrupted, AroundThePause)
 {
-	if (!native())
-		GTEST_SKIP() << "the shim loads only into this build's own det4, run directly";
+	if (const char *why = no_shim(); why != nullptr)
+		GTEST_SKIP() << why;
 	ASSERT_TRUE(det4.expect(expected::prompt(1))) << det4.output;
 	det4.send("1 2 3 4 5 6 7 8 2 6 4 8 3 1 1 2\n");
 	if (GetParam().waits) {
@@ -346,6 +389,7 @@ TEST_P(TerminalInterrupted, AroundThePause)
 	}
 	EXPECT_EQ(det4.finish(), GetParam().ending);
 	expect_modes_restored();
+	EXPECT_TRUE(std::filesystem::remove(fired(GetParam().name))) << "the shim never fired";
 }
 
 INSTANTIATE_TEST_SUITE_P(Shim, TerminalInterrupted,
