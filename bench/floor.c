@@ -41,8 +41,7 @@ int main(void)
 	for (r = 0; r < 4; r++) {
 		printf("%s", prompt[r]);
 		fflush(stdout);
-		if (scanf("%d %d %d %d", &m[r][0], &m[r][1], &m[r][2], &m[r][3]) != 4)
-			continue;
+		(void)!scanf("%d %d %d %d", &m[r][0], &m[r][1], &m[r][2], &m[r][3]);
 	}
 #define U(r, c) ((uint32_t)m[r][c])
 	det = det3(U(1, 1), U(1, 2), U(1, 3), U(2, 1), U(2, 2), U(2, 3), U(3, 1), U(3, 2), U(3, 3)) * U(0, 0);

@@ -44,12 +44,12 @@ extern "C" void note(int sig)
 	errno = was;
 }
 
-void handle(int sig, void (*handler)(int), struct sigaction *old = nullptr)
+void handle(int sig, void (*handler)(int))
 {
 	struct sigaction action = {};
 	action.sa_handler = handler;
 	(void)sigemptyset(&action.sa_mask);
-	(void)sigaction(sig, &action, old);
+	(void)sigaction(sig, &action, nullptr);
 }
 
 // tcsetattr, again while a signal interrupts it: TCSAFLUSH waits for the
